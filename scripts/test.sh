@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds the normal and the sanitizer preset and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+for preset in default sanitize; do
+    cmake --preset "$preset"
+    cmake --build --preset "$preset" -j"$(nproc)"
+    ctest --preset "$preset" -j"$(nproc)"
+done

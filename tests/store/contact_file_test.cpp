@@ -1,0 +1,235 @@
+#include "store/contact_file.h"
+
+#include <gtest/gtest.h>
+
+#include "store/run_error.h"
+#include "support/temp_dir.h"
+
+namespace varnel {
+namespace {
+
+using testing::readFileBytes;
+using testing::TempDir;
+using testing::writeFileBytes;
+
+ContactRecord contact(const std::string& first, const std::string& last) {
+    ContactRecord r;
+    r.set(Field::FirstName, first);
+    r.set(Field::LastName, last);
+    r.set(Field::IncludeCompany, "0");
+    r.set(Field::BdayReminder, "1");
+    return r;
+}
+
+TEST(ContactRecordLayout, EveryFieldSitsAtItsOffset) {
+    ContactRecord r;
+    r.set(Field::FirstName, "Maximilianusxx");  // exactly 14 characters
+    r.set(Field::MI, "Q");
+    r.set(Field::LastName, "Lastname");
+    r.set(Field::Street1, "12 Main St");
+    r.set(Field::Street2, "Apt 4");
+    r.set(Field::City, "Springfield");
+    r.set(Field::State, "IL");
+    r.set(Field::Zip, "62704");
+    r.set(Field::Country, "USA");
+    r.set(Field::HomePhone, "555-123-4567");
+    r.set(Field::CellPhone, "555-765-4321");
+    r.set(Field::WorkPhone, "555-000-1111");
+    r.set(Field::Email, "max@example.com");
+    r.set(Field::Birthdate, "19800410");
+    r.set(Field::Category, "Family;Golf");
+    r.set(Field::Notes, "Likes | pipes");
+    r.set(Field::Company, "Acme");
+    r.set(Field::IncludeCompany, "1");
+    r.set(Field::BdayReminder, "1");
+
+    std::string expected;
+    auto put = [&](std::string value, std::size_t width) {
+        value.resize(width, ' ');
+        expected += value;
+    };
+    put("Maximilianusxx", 14); expected += '|';
+    put("Q", 1); expected += '|';
+    put("Lastname", 18); expected += '|';
+    put("12 Main St", 30); expected += '|';
+    put("Apt 4", 15); expected += '|';
+    put("Springfield", 16); expected += '|';
+    put("IL", 2); expected += '|';
+    put("62704", 10); expected += '|';
+    put("USA", 19); expected += '|';
+    put("555-123-4567", 15); expected += '|';
+    put("555-765-4321", 15); expected += '|';
+    put("555-000-1111", 13); expected += '|';
+    put("max@example.com", 50); expected += '|';
+    put("19800410", 8); expected += '|';
+    put("Family;Golf", 80); expected += '|';
+    put("Likes | pipes", 160); expected += '|';
+    put("Acme", 30); expected += '|';
+    put("1", 1); expected += '|';
+    put("1", 1);
+    expected += "\r\n";
+    ASSERT_EQ(expected.size(), 518u);
+    EXPECT_EQ(std::string(r.data(), 518), expected);
+    EXPECT_EQ(r.raw(Field::FirstName), "Maximilianusxx");
+    EXPECT_EQ(r.data()[14], '|');
+}
+
+TEST(ContactRecordLayout, ValuesLoseLeadingSpacesAndAreCutToWidth) {
+    ContactRecord r;
+    r.set(Field::FirstName, "   Ann");
+    r.set(Field::LastName, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    r.set(Field::Birthdate, "");
+    EXPECT_EQ(r.raw(Field::FirstName), "Ann           ");
+    EXPECT_EQ(r.raw(Field::LastName), "ABCDEFGHIJKLMNOPQR");
+    EXPECT_EQ(r.raw(Field::Birthdate), "        ");
+    EXPECT_EQ(r.get(Field::FirstName), "Ann");
+    EXPECT_EQ(r.data()[35], '|');
+}
+
+TEST(ContactFileTest, OpeningAMissingFileCreatesItEmpty) {
+    TempDir dir;
+    ContactFile f;
+    f.open(dir / "VRN_Contacts.DAT");
+    EXPECT_TRUE(std::filesystem::exists(dir / "VRN_Contacts.DAT"));
+    EXPECT_EQ(f.recordCount(), 0);
+    f.appendRecord(contact("Ann", "Lee"));
+    EXPECT_EQ(f.recordCount(), 1);
+    EXPECT_EQ(f.readRecord(1).get(Field::FirstName), "Ann");
+}
+
+TEST(ContactFileTest, MissingFolderIsPathNotFound) {
+    TempDir dir;
+    ContactFile f;
+    try {
+        f.open(dir / "no-such-folder" / "x.DAT");
+        FAIL() << "opened";
+    } catch (const RunError& e) {
+        EXPECT_EQ(e.number(), 76);
+    }
+    EXPECT_FALSE(f.isOpen());
+    EXPECT_THROW(f.recordCount(), RunError);
+}
+
+TEST(ContactFileTest, RecordCountRoundsHalvesToEven) {
+    TempDir dir;
+    writeFileBytes(dir / "a.DAT", std::string(518 * 3 + 300, 'x'));
+    writeFileBytes(dir / "b.DAT", std::string(518 * 2 + 259, 'x'));
+    writeFileBytes(dir / "c.DAT", std::string(518 * 3 + 259, 'x'));
+    ContactFile f;
+    f.open(dir / "a.DAT");
+    EXPECT_EQ(f.recordCount(), 4);
+    f.open(dir / "b.DAT");
+    EXPECT_EQ(f.recordCount(), 2);
+    f.open(dir / "c.DAT");
+    EXPECT_EQ(f.recordCount(), 4);
+}
+
+TEST(ContactFileTest, RecordNumbersBelowOneAreBadRecordNumber) {
+    TempDir dir;
+    ContactFile f;
+    f.open(dir / "x.DAT");
+    for (int k : {0, -1}) {
+        try {
+            f.readRecord(k);
+            FAIL();
+        } catch (const RunError& e) {
+            EXPECT_EQ(e.number(), 63);
+            EXPECT_EQ(e.description(), "Bad record number");
+        }
+        EXPECT_THROW(f.writeRecord(k, ContactRecord()), RunError);
+    }
+}
+
+TEST(ContactFileTest, ReadingPastTheEndGivesBlanks) {
+    TempDir dir;
+    ContactFile f;
+    f.open(dir / "x.DAT");
+    ContactRecord r = f.readRecord(1);
+    EXPECT_EQ(std::string(r.data(), 518), std::string(518, ' '));
+    EXPECT_EQ(r.get(Field::FirstName), "");
+    EXPECT_EQ(readFileBytes(dir / "x.DAT").size(), 0u);
+}
+
+TEST(ContactFileTest, WritePastTheEndExtendsTheFile) {
+    TempDir dir;
+    ContactFile f;
+    f.open(dir / "x.DAT");
+    f.writeRecord(2, contact("Bo", "Ng"));
+    EXPECT_EQ(readFileBytes(dir / "x.DAT").size(), 1036u);
+    EXPECT_EQ(f.readRecord(2).get(Field::LastName), "Ng");
+}
+
+TEST(ContactFileTest, WholeFileVisitsMatchRecordReads) {
+    TempDir dir;
+    ContactFile f;
+    f.open(dir / "x.DAT");
+    for (int i = 0; i < 5000; ++i) f.appendRecord(contact("N" + std::to_string(i), "L"));
+    auto all = f.readAll();
+    ASSERT_EQ(all.size(), 5000u);
+    EXPECT_EQ(all[4999], f.readRecord(5000));
+    f.rewriteAll([](ContactRecord& r) { r.set(Field::BdayReminder, "0"); });
+    EXPECT_EQ(f.readRecord(4321).get(Field::BdayReminder), "0");
+    EXPECT_EQ(f.readRecord(4321).get(Field::FirstName), "N4320");
+    EXPECT_EQ(f.recordCount(), 5000);
+}
+
+class Deletion : public ::testing::Test {
+protected:
+    void SetUp() override {
+        file.open(dir / "VRN_Contacts.DAT");
+        for (const char* n : {"One", "Two", "Three"}) file.appendRecord(contact(n, "X"));
+        original = readFileBytes(dir / "VRN_Contacts.DAT");
+    }
+    TempDir dir;
+    ContactFile file;
+    std::string original;
+};
+
+TEST_F(Deletion, MiddleRecordMovesTheFollowingOneDown) {
+    deleteRecord(file, 2, dir.path());
+    std::string after = readFileBytes(dir / "VRN_Contacts.DAT");
+    EXPECT_EQ(after, original.substr(0, 518) + original.substr(1036, 518));
+    EXPECT_EQ(file.recordCount(), 2);
+    EXPECT_TRUE(file.isOpen());
+    EXPECT_FALSE(std::filesystem::exists(dir / "Tempf"));
+}
+
+TEST_F(Deletion, LastRecord) {
+    deleteRecord(file, 3, dir.path());
+    EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT"), original.substr(0, 1036));
+}
+
+TEST_F(Deletion, OnlyRecordLeavesAnEmptyFile) {
+    deleteRecord(file, 3, dir.path());
+    deleteRecord(file, 2, dir.path());
+    deleteRecord(file, 1, dir.path());
+    EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT").size(), 0u);
+    EXPECT_EQ(file.recordCount(), 0);
+}
+
+TEST_F(Deletion, LeftoverTemporaryFileIsNotPickedUp) {
+    writeFileBytes(dir / "Tempf", original + original);
+    deleteRecord(file, 1, dir.path());
+    EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT"), original.substr(518));
+}
+
+TEST_F(Deletion, FailureLeavesTheOldFileWholeAndReportsIt) {
+    // A folder in the temporary file's place cannot be written, even by root.
+    std::filesystem::create_directory(dir / "Tempf");
+    EXPECT_THROW(deleteRecord(file, 2, dir.path()), RunError);
+    EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT"), original);
+    EXPECT_TRUE(file.isOpen());
+    EXPECT_EQ(file.recordCount(), 3);
+}
+
+TEST_F(Deletion, CompactionDropsEveryMarkedRecord) {
+    ContactRecord r = file.readRecord(1);
+    r.set(Field::FirstName, "*DELETED*");
+    file.writeRecord(1, r);
+    file.writeRecord(3, r);
+    CompactContactFile(file, 3, dir.path());
+    EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT"), original.substr(518, 518));
+}
+
+}  // namespace
+}  // namespace varnel
