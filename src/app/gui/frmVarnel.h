@@ -1,7 +1,21 @@
 #pragma once
+// The main window: the File, Edit, Contacts, View, Margins and Help menus, the
+// contact buttons and the label composer. Its handlers are spread over one
+// source file per subsystem (frmVarnel_*.cpp).
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <array>
 
 #include "app/app_context.h"
+#include "printing/composer.h"
 
 namespace varnel {
 
@@ -9,12 +23,187 @@ class frmVarnel : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmVarnel(AppContext& context, QWidget* parent = nullptr);
+    ~frmVarnel() override;
+
+    AppContext& context() { return ctx_; }
+
+    // Start-up: composer state, default contact file, birthday check.
     void Form_Load();
+    // True once the window has closed (Cancel in the common error box ends the program).
     bool isClosed() const { return closed_; }
 
+    // The composer mirrored as plain values for the core handlers.
+    ComposerState readComposer() const;
+    void writeComposer(const ComposerState& state);
+
+    // Shown again when another window closes: focus on composer line 1.
+    void showAgain();
+
+    // Other windows register themselves so that shutdown closes them, newest first.
+    void registerWindow(QWidget* window);
+
+    // Hidden shared fields.
+    QString txtFileNam;
+    QString txtFileTitle;
+
+    // Menus and items.
+    QMenu* mnuFile;
+    QAction* mnuFileNew;
+    QAction* mnuFileOpen;
+    QAction* mnuFileClose;
+    QAction* mnuFileBdayOn;
+    QAction* mnuFileBdayOff;
+    QAction* mnuRetAddress;
+    QAction* mnuStates;
+    QAction* mnuFilePrint;
+    QAction* mnuFileExit;
+    QMenu* mnuVREdit;
+    QAction* mnuCut;
+    QAction* mnuCopy;
+    QAction* mnuPaste;
+    QMenu* mnuContacts;
+    QAction* mnuAdd;
+    QAction* mnuEdit;
+    QAction* mnuFind;
+    QAction* mnuDelete;
+    QAction* mnuSrchContacts;
+    QAction* mnuImport;
+    QAction* mnuExport;
+    QMenu* mnuView;
+    QAction* mnuViewOne;
+    QAction* mnuViewAll;
+    QMenu* mnuMargins;
+    QAction* mnuAdjustOTF;
+    QAction* mnuAdjustSR;
+    QAction* mnuAdjustENV;
+    QAction* mnuAdjustRA;
+    QMenu* mnuHelp;
+    QAction* mnuManual;
+    QAction* mnuAbout;
+
+    // Buttons outside the composer.
+    QLabel* lblVRHeader;
+    QPushButton* cmdAddContact;
+    QPushButton* cmdFindContact;
+    QPushButton* cmdBDlist;
+    QPushButton* cmdZipFinder;
+    QPushButton* cmdPeopleFind;
+    QPushButton* cmdVRExit;
+
+    // Composer.
+    std::array<QLineEdit*, 5> txtVRLines;  // txtVRLine1, txtVRLine2, txtVRline3, txtVRLine4, txtVRLine5
+    std::array<QLabel*, 5> lblVRLines;
+    QGroupBox* frVRMediaType;
+    QRadioButton* optVRLabel;
+    QRadioButton* optVREnvelope;
+    QComboBox* cboVREnvelope;
+    QGroupBox* frVRJust;
+    QRadioButton* optVRLeftjust;
+    QRadioButton* optVRCenter;
+    QGroupBox* frPortLand;
+    QRadioButton* optPortrait;
+    QRadioButton* optLandscape;
+    QCheckBox* chkBold;
+    QCheckBox* chkLargeFont;
+    QGroupBox* frFeatures;
+    QCheckBox* chkLblBold;
+    QCheckBox* chkLblItalic;
+    QLineEdit* txtVRLeftPad;
+    QLineEdit* txtVRToppad;
+    QLabel* lblVRPosition;
+    QLabel* lblVREnvSize;
+    QLabel* lblVRInstruct;
+    QPushButton* cmdVRStart;
+    QPushButton* cmdVRClear;
+    QPushButton* cmdRetAddress;
+
+public slots:
+    // File commands (frmVarnel.cpp).
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileClose_Click();
+    void mnuFileExit_Click();
+    void cmdVRExit_Click();
+
+    // Composer (frmVarnel_composer.cpp).
+    void optVRLabel_Click();
+    void optVREnvelope_Click();
+    void cboVREnvelope_Click();
+    void optVRLeftjust_Click();
+    void optVRCenter_Click();
+    void optPortrait_Click();
+    void optLandscape_Click();
+    void chkBold_Click();
+    void chkLargeFont_Click();
+    void chkLblBold_Click();
+    void chkLblItalic_Click();
+    void cmdVRClear_Click();
+
+    // Printing (frmVarnel_printing.cpp).
+    void cmdVRStart_Click();
+    void mnuFilePrint_Click();
+    void mnuAdjustOTF_Click();
+    void mnuAdjustSR_Click();
+    void mnuAdjustENV_Click();
+    void mnuAdjustRA_Click();
+    void mnuRetAddress_Click();
+    void cmdRetAddress_Click();
+
+    // Birthdays (frmVarnel_birthdays.cpp).
+    void CheckBirthdays();
+    void mnuFileBdayOn_Click();
+    void mnuFileBdayOff_Click();
+    void cmdBDlist_Click();
+
+    // Contacts (frmVarnel_contacts.cpp).
+    void cmdAddContact_Click();
+    void cmdFindContact_Click();
+    void mnuAdd_Click();
+    void mnuEdit_Click();
+    void mnuFind_Click();
+    void mnuDelete_Click();
+    void mnuViewOne_Click();
+
+    // Listing (frmVarnel_listing.cpp).
+    void mnuSrchContacts_Click();
+    void mnuViewAll_Click();
+
+    // Exchange, help and the Edit menu (frmVarnel_shell.cpp).
+    void mnuImport_Click();
+    void mnuExport_Click();
+    void mnuStates_Click();
+    void mnuManual_Click();
+    void mnuAbout_Click();
+    void cmdZipFinder_Click();
+    void cmdPeopleFind_Click();
+    void mnuCut_Click();
+    void mnuCopy_Click();
+    void mnuPaste_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void buildMenus();
+    void buildControls();
+    void connectHandlers();
+    void setContactCommandsEnabled(bool enabled, bool includingExchange);
+    void hideUninstallerFile();
+    void restoreUninstallerFile();
+    // The common error box of the main window's commands; false when the
+    // user chose Cancel and the program is ending.
+    void commonError(const class RunError& error);
+    void openChosenFile(const QString& title, bool runBirthdayCheck);
+    void shutdown();
+    void closeFiles();
+
     AppContext& ctx_;
     bool closed_ = false;
+    bool shuttingDown_ = false;
+    std::vector<QWidget*> windows_;
+    // Form-level composer state that has no control.
+    ComposerState formState_;
 };
 
 }  // namespace varnel
