@@ -14,8 +14,8 @@ struct SaveOutcome {
     std::optional<FieldFailure> failure;  // set when a check stopped the save
     std::int32_t recordNumber = 0;        // the record written
     ContactRecord record;
-    std::string savedTitle;               // "Contact saved to file" or "Changes saved"
-    std::string savedText;                // "S A V E D"
+    std::string savedTitle;  // "Contact saved to file" or "Changes saved"
+    std::string savedText;   // "S A V E D"
 };
 
 // Runs the save on `form` (tidied in place). The new-contact form appends;

@@ -44,7 +44,8 @@ std::optional<FieldFailure> tidyAndCheckFields(ContactForm& f, SaveKind kind) {
         return std::nullopt;
     };
 
-    if (auto e = limitThenNoCommas(B::FName, 14, "First name must be 14 characters or less.")) return e;
+    if (auto e = limitThenNoCommas(B::FName, 14, "First name must be 14 characters or less."))
+        return e;
 
     if (isNew) {
         f[B::MiddleInit] = removeAll(removeAll(f[B::MiddleInit], ","), ".");
@@ -59,8 +60,11 @@ std::optional<FieldFailure> tidyAndCheckFields(ContactForm& f, SaveKind kind) {
     if (auto e = limitThenNoCommas(B::LName, 18, lastNameMessage)) return e;
     if (f[B::LName].empty()) return incorrect(B::LName, lastNameMessage);
 
-    if (auto e = limitThenNoCommas(B::FStreet, 30, "Street address must be 30 characters or less.")) return e;
-    if (auto e = limitThenNoCommas(B::SStreet, 15, "Street address2 must be 15 characters or less.")) return e;
+    if (auto e = limitThenNoCommas(B::FStreet, 30, "Street address must be 30 characters or less."))
+        return e;
+    if (auto e =
+            limitThenNoCommas(B::SStreet, 15, "Street address2 must be 15 characters or less."))
+        return e;
     if (f[B::City].size() > 16) return incorrect(B::City, "City must be 16 characters or less.");
 
     if (!f[B::State].empty() && f[B::State].size() != 2) {
@@ -77,7 +81,8 @@ std::optional<FieldFailure> tidyAndCheckFields(ContactForm& f, SaveKind kind) {
     }
     f[B::Country] = replaceAll(f[B::Country], ",", isNew ? " " : "");
 
-    if (auto e = limitThenNoCommas(B::Company, 30, "Company Name must be 30 characters or less.")) return e;
+    if (auto e = limitThenNoCommas(B::Company, 30, "Company Name must be 30 characters or less."))
+        return e;
 
     struct Phone {
         B box;
@@ -92,7 +97,8 @@ std::optional<FieldFailure> tidyAndCheckFields(ContactForm& f, SaveKind kind) {
     }
 
     const std::string& email = f[B::Email];
-    if (email.size() > 50) return incorrect(B::Email, "Email address must be 50 characters or less.");
+    if (email.size() > 50)
+        return incorrect(B::Email, "Email address must be 50 characters or less.");
     if (email.find(',') != std::string::npos) {
         return incorrect(B::Email, "Email address cannot contain a comma.");
     }
@@ -106,9 +112,11 @@ std::optional<FieldFailure> tidyAndCheckFields(ContactForm& f, SaveKind kind) {
         return incorrect(B::Email, "Email address must contain the '.' character.");
     }
 
-    if (f[B::Category].size() > 80) return incorrect(B::Category, "Category must be 80 characters or less.");
+    if (f[B::Category].size() > 80)
+        return incorrect(B::Category, "Category must be 80 characters or less.");
     f[B::Category] = replaceAll(f[B::Category], ",", " ");
-    if (f[B::Notes].size() > 160) return incorrect(B::Notes, "Notes must be 160 characters or less.");
+    if (f[B::Notes].size() > 160)
+        return incorrect(B::Notes, "Notes must be 160 characters or less.");
     f[B::Notes] = replaceAll(f[B::Notes], ",", " ");
 
     f[B::City] = removeAll(f[B::City], ",");

@@ -13,9 +13,9 @@ namespace varnel {
 enum class SaveKind { NewContact, ChangeContact };
 
 struct FieldFailure {
-    std::string title;    // "Date error" or "Incorrect entry"
+    std::string title;  // "Date error" or "Incorrect entry"
     std::string message;
-    ContactBox focus;     // the box the cursor goes to
+    ContactBox focus;  // the box the cursor goes to
 };
 
 // The birthdate checks on the birthdate box exactly as typed.

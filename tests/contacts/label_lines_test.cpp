@@ -193,33 +193,33 @@ struct CutCase {
 
 TEST(StreetCut, EveryRuleCutsAfterItsWord) {
     const CutCase cases[] = {
-        {"12 Main St, Apt 4", "12 Main St"},          // 1
-        {"12 Oak ave Apt 4", "12 Oak ave "},          // 2
-        {"12 Oak Avenue Apt 4", "12 Oak Avenue "},    // 3
-        {"12 Elm st Apt 4", "12 Elm st "},            // 4
-        {"12 Elm STREET Apt 4", "12 Elm STREET "},    // 5
-        {"12 Ocean Blvd Apt 4", "12 Ocean Blvd "},    // 6
+        {"12 Main St, Apt 4", "12 Main St"},              // 1
+        {"12 Oak ave Apt 4", "12 Oak ave "},              // 2
+        {"12 Oak Avenue Apt 4", "12 Oak Avenue "},        // 3
+        {"12 Elm st Apt 4", "12 Elm st "},                // 4
+        {"12 Elm STREET Apt 4", "12 Elm STREET "},        // 5
+        {"12 Ocean Blvd Apt 4", "12 Ocean Blvd "},        // 6
         {"12 Ocean Boulevard 4", "12 Ocean Boulevard "},  // 7
-        {"12 Oak cir Apt 4", "12 Oak cir "},          // 8
-        {"12 Oak Circle Apt 4", "12 Oak Circle "},    // 9
-        {"12 Oak ct Apt 4", "12 Oak ct "},            // 10
-        {"12 Oak Court Apt 4", "12 Oak Court "},      // 11
-        {"12 Oak Dr Apt 4", "12 Oak Dr "},            // 12
-        {"12 Oak Drive Apt 4", "12 Oak Drive "},      // 13
-        {"12 Old hwy Apt 4", "12 Old hwy "},          // 14
-        {"12 Old Highway Apt 4", "12 Old Highway "},  // 15
-        {"12 Oak ln Apt 4", "12 Oak ln "},            // 16
-        {"12 Oak Lane Apt 4", "12 Oak Lane "},        // 17
-        {"12 Oak pkwy Apt 4", "12 Oak pkwy "},        // 18
-        {"12 Oak Parkway Apt 4", "12 Oak Parkway "},  // 19
-        {"12 Oak pl Apt 4", "12 Oak pl "},            // 20
-        {"12 Oak Place Apt 4", "12 Oak Place "},      // 21
-        {"12 Oak Rd Apt 4", "12 Oak Rd "},            // 22
-        {"12 Oak Road Apt 4", "12 Oak Road "},        // 23
-        {"12 Oak ter Apt 4", "12 Oak ter "},          // 24
-        {"12 Oak Terrace Apt 4", "12 Oak Terrace "},  // 25
-        {"12 Long Way Apt 4", "12 Long Way "},        // 26
-        {"12 Oak Grove #4", "12 Oak Grove"},          // 27
+        {"12 Oak cir Apt 4", "12 Oak cir "},              // 8
+        {"12 Oak Circle Apt 4", "12 Oak Circle "},        // 9
+        {"12 Oak ct Apt 4", "12 Oak ct "},                // 10
+        {"12 Oak Court Apt 4", "12 Oak Court "},          // 11
+        {"12 Oak Dr Apt 4", "12 Oak Dr "},                // 12
+        {"12 Oak Drive Apt 4", "12 Oak Drive "},          // 13
+        {"12 Old hwy Apt 4", "12 Old hwy "},              // 14
+        {"12 Old Highway Apt 4", "12 Old Highway "},      // 15
+        {"12 Oak ln Apt 4", "12 Oak ln "},                // 16
+        {"12 Oak Lane Apt 4", "12 Oak Lane "},            // 17
+        {"12 Oak pkwy Apt 4", "12 Oak pkwy "},            // 18
+        {"12 Oak Parkway Apt 4", "12 Oak Parkway "},      // 19
+        {"12 Oak pl Apt 4", "12 Oak pl "},                // 20
+        {"12 Oak Place Apt 4", "12 Oak Place "},          // 21
+        {"12 Oak Rd Apt 4", "12 Oak Rd "},                // 22
+        {"12 Oak Road Apt 4", "12 Oak Road "},            // 23
+        {"12 Oak ter Apt 4", "12 Oak ter "},              // 24
+        {"12 Oak Terrace Apt 4", "12 Oak Terrace "},      // 25
+        {"12 Long Way Apt 4", "12 Long Way "},            // 26
+        {"12 Oak Grove #4", "12 Oak Grove"},              // 27
     };
     for (const CutCase& c : cases) {
         SCOPED_TRACE(c.line);
@@ -235,8 +235,8 @@ TEST(StreetCut, TheFirstApplicableRuleWins) {
 }
 
 TEST(StreetCut, ATestTextWithoutItsCutTextKeepsTheWholeLine) {
-    for (const char* line : {"123 Ocean Blvd", "12 Oak blvd", "45 Elm CT", "45 Elm LN",
-                             "1 Dr Ave", "1 ln 22 Oak"}) {
+    for (const char* line :
+         {"123 Ocean Blvd", "12 Oak blvd", "45 Elm CT", "45 Elm LN", "1 Dr Ave", "1 ln 22 Oak"}) {
         SCOPED_TRACE(line);
         EXPECT_EQ(cutStreetLine(line), line);
     }

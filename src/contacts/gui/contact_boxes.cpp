@@ -36,6 +36,12 @@ ContactBoxes::ContactBoxes(QWidget* parent) {
         if (previous) QWidget::setTabOrder(previous, edit);
         previous = edit;
     }
+    for (QLineEdit* e : boxes_) e->setMinimumWidth(210);
+    for (ContactBox narrow : {ContactBox::MiddleInit, ContactBox::State}) {
+        box(narrow)->setMinimumWidth(0);
+    }
+    box(ContactBox::Zip)->setMinimumWidth(110);
+    box(ContactBox::Birthdate)->setMinimumWidth(110);
     box(ContactBox::MiddleInit)->setMaximumWidth(40);
     box(ContactBox::State)->setMaximumWidth(48);
     box(ContactBox::Zip)->setMaximumWidth(110);

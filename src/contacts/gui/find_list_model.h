@@ -12,7 +12,7 @@ namespace varnel {
 
 class FindListModel : public QAbstractListModel {
     Q_OBJECT
-public:
+  public:
     using QAbstractListModel::QAbstractListModel;
 
     static constexpr int RecordRole = Qt::UserRole;
@@ -25,7 +25,7 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-private:
+  private:
     QStringList texts_;
     std::vector<std::int32_t> records_;
 };

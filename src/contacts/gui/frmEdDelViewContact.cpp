@@ -164,8 +164,8 @@ void frmEdDelViewContact::buildControls() {
     QWidget::setTabOrder(cboFindContact, txtACFName);
     QWidget* previous = txtACNotes;
     for (QWidget* w : std::initializer_list<QWidget*>{
-             chkCompanyInclude, cmdSave, cmdDelete, cmdPrintLabel, cmdFirst, cmdPrevious,
-             cmdNext, cmdLast, cmdCancel, cmdStateAbb, cmdZipFinder, cmdPeopleFind}) {
+             chkCompanyInclude, cmdSave, cmdDelete, cmdPrintLabel, cmdFirst, cmdPrevious, cmdNext,
+             cmdLast, cmdCancel, cmdStateAbb, cmdZipFinder, cmdPeopleFind}) {
         QWidget::setTabOrder(previous, w);
         previous = w;
     }
@@ -178,16 +178,12 @@ void frmEdDelViewContact::buildControls() {
     connect(cmdLast, &QPushButton::clicked, this, &frmEdDelViewContact::cmdLast_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmEdDelViewContact::cmdSave_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmEdDelViewContact::cmdDelete_Click);
-    connect(cmdPrintLabel, &QPushButton::clicked, this,
-            &frmEdDelViewContact::cmdPrintLabel_Click);
+    connect(cmdPrintLabel, &QPushButton::clicked, this, &frmEdDelViewContact::cmdPrintLabel_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmEdDelViewContact::cmdCancel_Click);
     connect(cmdStateAbb, &QPushButton::clicked, this, &frmEdDelViewContact::cmdStateAbb_Click);
-    connect(cmdZipFinder, &QPushButton::clicked, this,
-            &frmEdDelViewContact::cmdZipFinder_Click);
-    connect(cmdPeopleFind, &QPushButton::clicked, this,
-            &frmEdDelViewContact::cmdPeopleFind_Click);
-    connect(txtACCompany, &QLineEdit::textChanged, this,
-            &frmEdDelViewContact::txtACCompany_Change);
+    connect(cmdZipFinder, &QPushButton::clicked, this, &frmEdDelViewContact::cmdZipFinder_Click);
+    connect(cmdPeopleFind, &QPushButton::clicked, this, &frmEdDelViewContact::cmdPeopleFind_Click);
+    connect(txtACCompany, &QLineEdit::textChanged, this, &frmEdDelViewContact::txtACCompany_Change);
 }
 
 void frmEdDelViewContact::trapped(const std::function<void()>& action, bool duringLoad) {
@@ -296,8 +292,8 @@ void frmEdDelViewContact::cmdNext_Click() {
     bool present = false;
     bool measured = false;
     trapped([&] {
-        present = ctx_.contactFile.byteLength() >=
-                  static_cast<std::uint64_t>(k) * ContactRecord::Size;
+        present =
+            ctx_.contactFile.byteLength() >= static_cast<std::uint64_t>(k) * ContactRecord::Size;
         measured = true;
     });
     if (!measured) return;
@@ -347,11 +343,11 @@ void frmEdDelViewContact::cmdSave_Click() {
 }
 
 void frmEdDelViewContact::cmdDelete_Click() {
-    Answer a = ctx_.dialogs.messageBox(
-        "Confirm deletion.",
-        "WARNING!  This will delete entire contact from your file.\r\n"
-        "Do you REALLY want to delete this contact?",
-        Icon::None, Buttons::YesNo);
+    Answer a =
+        ctx_.dialogs.messageBox("Confirm deletion.",
+                                "WARNING!  This will delete entire contact from your file.\r\n"
+                                "Do you REALLY want to delete this contact?",
+                                Icon::None, Buttons::YesNo);
     if (a != Answer::Yes) {
         ctx_.dialogs.messageBox("Deletion not performed.", "Nothing deleted...", Icon::None,
                                 Buttons::Ok);

@@ -23,7 +23,7 @@ class RunError;
 
 class frmEdDelViewContact : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     frmEdDelViewContact(AppContext& context, frmVarnel& main);
 
     // Creates the browser afresh (a hidden one left by "Print Label" is
@@ -84,7 +84,7 @@ public:
     QAction* mnuEDVManual;
     QAction* mnuEDVAbout;
 
-public slots:
+  public slots:
     void cboFindContact_Click(int index);
     void cmdFirst_Click();
     void cmdPrevious_Click();
@@ -106,10 +106,10 @@ public slots:
     void mnuEDVManual_Click();
     void mnuEDVAbout_Click();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildMenus();
     void buildControls();
     // Shows record k and refills the find list, or changes nothing on error.

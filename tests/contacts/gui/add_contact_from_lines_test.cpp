@@ -8,7 +8,7 @@ namespace varnel::testing {
 namespace {
 
 class AddContactFromLines : public ContactWindowTest {
-protected:
+  protected:
     void typeLines(const std::array<QString, 5>& lines) {
         for (std::size_t i = 0; i < 5; ++i) type(main->txtVRLines[i], lines[i]);
     }
@@ -89,7 +89,8 @@ TEST_F(AddContactFromLines, EmptyLinesOpenAnEmptyForm) {
     main->cmdAddContact_Click();
     frmNewContact* f = newContactForm();
     ASSERT_TRUE(f);
-    for (QLineEdit* e : f->findChildren<QLineEdit*>()) EXPECT_EQ(e->text(), "") << e->objectName().toStdString();
+    for (QLineEdit* e : f->findChildren<QLineEdit*>())
+        EXPECT_EQ(e->text(), "") << e->objectName().toStdString();
     EXPECT_TRUE(dialogs.log.empty());
 }
 

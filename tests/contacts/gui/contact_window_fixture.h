@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <memory>
 #include <string>
 #include <vector>
@@ -53,7 +53,7 @@ inline std::string bytesOf(const std::vector<ContactRecord>& records) {
 }
 
 class ContactWindowTest : public ::testing::Test {
-protected:
+  protected:
     // Writes the contact file, then starts the main window on it.
     void start(const std::vector<ContactRecord>& records = {}) {
         writeFileBytes(filePath(), bytesOf(records));

@@ -13,7 +13,7 @@ namespace {
 using B = ContactBox;
 
 class ContactBrowser : public ContactWindowTest {
-protected:
+  protected:
     std::vector<ContactRecord> three() {
         ContactRecord zed = person("Zed", "", "Zulu");
         ContactRecord ann = person("ann", "Q", "Able");
@@ -69,7 +69,8 @@ TEST_F(ContactBrowser, OpensWithTheFindListAndNothingShown) {
     ASSERT_TRUE(b);
     EXPECT_EQ(b->windowTitle(), "Contact Information  [VRN_Contacts]");
     EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(entries(b), (std::vector<std::string>{"ann Q Able#2", "Bob  Baker#3", "Zed  Zulu#1"}));
+    EXPECT_EQ(entries(b),
+              (std::vector<std::string>{"ann Q Able#2", "Bob  Baker#3", "Zed  Zulu#1"}));
     EXPECT_EQ(b->cboFindContact->currentIndex(), -1);
     EXPECT_EQ(b->cboFindContact->placeholderText(), "Select Contact");
     EXPECT_EQ(b->focusWidget(), b->cboFindContact);
@@ -193,7 +194,8 @@ TEST_F(ContactBrowser, SaveChangesRewritesTheRecordAndLeavesTheListStale) {
 
     EXPECT_EQ(b->cboFindContact->itemText(1), "Bob  Baker");
     b->cmdFirst->click();
-    EXPECT_EQ(entries(b), (std::vector<std::string>{"ann Q Able#2", "Bob  Brown#3", "Zed  Zulu#1"}));
+    EXPECT_EQ(entries(b),
+              (std::vector<std::string>{"ann Q Able#2", "Bob  Brown#3", "Zed  Zulu#1"}));
 }
 
 TEST_F(ContactBrowser, SaveChangesUsesTheBrowsersMessagesAndFocus) {
@@ -316,8 +318,8 @@ TEST_F(ContactBrowser, PrintLabelFillsTheComposerFromTheFieldsAsShown) {
     ComposerState before = main->readComposer();
     before.chkBold = true;
     main->writeComposer(before);
-    pick(b, 0);                              // ann, with Acme ticked
-    type(b->txtACSStreet, "Apt 4");          // not saved
+    pick(b, 0);                      // ann, with Acme ticked
+    type(b->txtACSStreet, "Apt 4");  // not saved
     b->cmdPrintLabel->click();
     EXPECT_FALSE(b->isVisible());
     EXPECT_TRUE(main->isVisible());
@@ -338,8 +340,7 @@ TEST_F(ContactBrowser, PrintLabelFillsTheComposerFromTheFieldsAsShown) {
     pick(again, 2);
     again->chkCompanyInclude->setChecked(false);
     again->cmdPrintLabel->click();
-    EXPECT_EQ(main->readComposer().lines,
-              (std::array<std::string, 5>{"Zed Zulu", "", "", "", ""}));
+    EXPECT_EQ(main->readComposer().lines, (std::array<std::string, 5>{"Zed Zulu", "", "", "", ""}));
 }
 
 TEST_F(ContactBrowser, TheContactListOpensItOnARecord) {
@@ -353,10 +354,9 @@ TEST_F(ContactBrowser, TheContactListOpensItOnARecord) {
 
 TEST_F(ContactBrowser, EveryMenuCommandOpensIt) {
     start(three());
-    for (void (frmVarnel::*command)() : {&frmVarnel::mnuEdit_Click, &frmVarnel::mnuFind_Click,
-                                         &frmVarnel::mnuDelete_Click,
-                                         &frmVarnel::mnuViewOne_Click,
-                                         &frmVarnel::cmdFindContact_Click}) {
+    for (void (frmVarnel::*command)() :
+         {&frmVarnel::mnuEdit_Click, &frmVarnel::mnuFind_Click, &frmVarnel::mnuDelete_Click,
+          &frmVarnel::mnuViewOne_Click, &frmVarnel::cmdFindContact_Click}) {
         (main.get()->*command)();
         frmEdDelViewContact* b = browser();
         ASSERT_TRUE(b);
@@ -371,8 +371,8 @@ TEST_F(ContactBrowser, AHundredThousandContactsOpenAndStepQuickly) {
     std::string all;
     all.reserve(100000 * 518);
     for (int i = 0; i < 100000; ++i) {
-        ContactRecord r = person("First" + std::to_string((i * 7919) % 100000), "",
-                                 "Last" + std::to_string(i));
+        ContactRecord r =
+            person("First" + std::to_string((i * 7919) % 100000), "", "Last" + std::to_string(i));
         all.append(r.data(), 518);
     }
     writeFileBytes(filePath(), all);

@@ -13,7 +13,7 @@ namespace {
 using B = ContactBox;
 
 class NewContactForm : public ContactWindowTest {
-protected:
+  protected:
     frmNewContact* openForm(const std::vector<ContactRecord>& records = {}) {
         start(records);
         main->cmdAddContact_Click();
@@ -26,8 +26,8 @@ protected:
     static std::string expectedRecord(const std::vector<std::pair<std::size_t, std::string>>& at,
                                       char includeCompany, char reminder) {
         std::string r(518, ' ');
-        for (std::size_t sep : {14, 16, 35, 66, 82, 99, 102, 113, 133, 149, 165, 179, 230, 239,
-                                320, 481, 512, 514}) {
+        for (std::size_t sep :
+             {14, 16, 35, 66, 82, 99, 102, 113, 133, 149, 165, 179, 230, 239, 320, 481, 512, 514}) {
             r[sep] = '|';
         }
         for (const auto& [offset, text] : at) r.replace(offset, text.size(), text);
@@ -110,10 +110,10 @@ TEST_F(NewContactForm, OpensWithItsCaptionsTipsAndHiddenCompanyTick) {
 
 TEST_F(NewContactForm, EnterWalksTheSeventeenBoxesInTabOrder) {
     frmNewContact* f = openForm();
-    const char* order[] = {"txtACFName",    "txtACMiddleInit", "txtACLName",   "txtACFStreet",
-                           "txtACSStreet",  "txtACCity",       "txtACState",   "txtACZip",
-                           "txtACCountry",  "txtACCompany",    "txtACBirthdate", "txtACHPhone",
-                           "txtACCPhone",   "txtACWPhone",     "txtACEmail",   "txtACCategory",
+    const char* order[] = {"txtACFName",   "txtACMiddleInit", "txtACLName",     "txtACFStreet",
+                           "txtACSStreet", "txtACCity",       "txtACState",     "txtACZip",
+                           "txtACCountry", "txtACCompany",    "txtACBirthdate", "txtACHPhone",
+                           "txtACCPhone",  "txtACWPhone",     "txtACEmail",     "txtACCategory",
                            "txtACNotes"};
     f->txtACFName->setFocus();
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
@@ -149,10 +149,10 @@ TEST_F(NewContactForm, IncludeCompanyCases) {
         char stored;
     };
     const Case cases[] = {
-        {"Acme", false, false, '1'},  // ticked as it appears
-        {"Acme", true, false, '0'},   // unticked first
-        {"Acme", false, true, '0'},   // typed, then deleted again
-        {nullptr, false, false, '0'}, // never typed: the hidden ticked box is cleared
+        {"Acme", false, false, '1'},   // ticked as it appears
+        {"Acme", true, false, '0'},    // unticked first
+        {"Acme", false, true, '0'},    // typed, then deleted again
+        {nullptr, false, false, '0'},  // never typed: the hidden ticked box is cleared
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.company ? c.company : "(none)");
@@ -216,9 +216,9 @@ TEST_F(NewContactForm, AFailedCheckShowsItsBoxFocusesAndWritesNothing) {
     type(f->txtACLName, "Smith");
     type(f->txtACEmail, "john@example");
     f->cmdSave->click();
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{
-                                      "Incorrect entry|Email address must contain the '.' "
-                                      "character."});
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{"Incorrect entry|Email address must contain the '.' "
+                                       "character."});
     EXPECT_EQ(dialogs.log[0].icon, Icon::None);
     EXPECT_EQ(dialogs.log[0].buttons, Buttons::Ok);
     EXPECT_EQ(f->focusWidget(), f->txtACEmail);
@@ -243,8 +243,8 @@ TEST_F(NewContactForm, BadBirthdatesStopTheSaveWithTheirMessage) {
         dialogs.log.clear();
         type(f->txtACBirthdate, c.typed);
         f->cmdSave->click();
-        EXPECT_EQ(dialogs.messages(), std::vector<std::string>{std::string("Date error|") +
-                                                               c.message});
+        EXPECT_EQ(dialogs.messages(),
+                  std::vector<std::string>{std::string("Date error|") + c.message});
         EXPECT_EQ(f->focusWidget(), f->txtACBirthdate);
     }
     EXPECT_EQ(fileBytes(), "");
@@ -345,9 +345,8 @@ TEST_F(NewContactForm, LookUpsOpenThroughTheShell) {
     f->cmdPeopleFind->click();
     f->mnuNewManual->trigger();
     EXPECT_EQ(dialogs.opened, (std::vector<std::string>{
-                                  (dir / "vrn_state_abbreviations.pdf").string(),
-                                  kZipLookupAddress, kPeopleSearchAddress,
-                                  (dir / "vrnUman.pdf").string()}));
+                                  (dir / "vrn_state_abbreviations.pdf").string(), kZipLookupAddress,
+                                  kPeopleSearchAddress, (dir / "vrnUman.pdf").string()}));
 }
 
 TEST_F(NewContactForm, EditMenuFollowsTheSelection) {
