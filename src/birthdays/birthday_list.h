@@ -17,7 +17,7 @@ constexpr std::size_t kBirthdayListLimit = 2000;
 // line and the twelve months, joined by CR LF.
 std::string birthdayMonthPrompt();
 
-// One line of the list: the name part 43 characters wide, TAB, MM/DD/YYYY, CR LF.
+// One line of the list: the name padded to 43 characters, TAB, MM/DD/YYYY, CR LF.
 std::string birthdayListLine(const std::string& firstName, const std::string& lastName,
                              const Date& born);
 
