@@ -405,7 +405,7 @@ void frmEdDelViewContact::dispose() {
 void frmEdDelViewContact::closeEvent(QCloseEvent* event) {
     event->accept();
     ctx_.CurrentRecord = 0;
-    if (!disposing_) main_.showAgain();
+    if (!disposing_ && !main_.isClosed()) main_.showAgain();
 }
 
 void frmEdDelViewContact::txtACCompany_Change() {

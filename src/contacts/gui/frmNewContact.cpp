@@ -190,7 +190,8 @@ void frmNewContact::cmdCancel_Click() { close(); }
 
 void frmNewContact::closeEvent(QCloseEvent* event) {
     event->accept();
-    main_.showAgain();
+    // At shutdown the main window closes this one and must not come back.
+    if (!main_.isClosed()) main_.showAgain();
 }
 
 void frmNewContact::cmdStateAbb_Click() {

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -90,11 +91,13 @@ class ContactWindowTest : public ::testing::Test {
     }
 
     void TearDown() override {
+        std::vector<QPointer<QWidget>> windows;
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (qobject_cast<frmNewContact*>(w) || qobject_cast<frmEdDelViewContact*>(w)) {
-                delete w;
+                windows.emplace_back(w);
             }
         }
+        for (const QPointer<QWidget>& w : windows) delete w.data();
         main.reset();
     }
 
