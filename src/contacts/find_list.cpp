@@ -8,7 +8,13 @@
 namespace varnel {
 
 std::string findEntryText(const ContactRecord& r) {
-    return r.get(Field::FirstName) + " " + r.get(Field::MI) + " " + r.get(Field::LastName);
+    const std::string_view first = trimSpaces(r.raw(Field::FirstName));
+    const std::string_view mi = trimSpaces(r.raw(Field::MI));
+    const std::string_view last = trimSpaces(r.raw(Field::LastName));
+    std::string text;
+    text.reserve(first.size() + mi.size() + last.size() + 2);
+    text.append(first).append(" ").append(mi).append(" ").append(last);
+    return text;
 }
 
 std::vector<FindEntry> buildFindList(const ContactFile& file) {
@@ -22,16 +28,13 @@ std::vector<FindEntry> buildFindList(const ContactFile& file) {
         keys.push_back(toUpperCp1252(entries.back().text));
     });
 
-    // Sort an index once rather than inserting each entry in place.
+    // Sort an index once rather than inserting each entry in place; string
+    // comparison is bytewise unsigned, and equal keys keep file order.
     std::vector<std::size_t> order(entries.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const std::string& ka = keys[a];
-        const std::string& kb = keys[b];
-        return std::lexicographical_compare(
-            ka.begin(), ka.end(), kb.begin(), kb.end(), [](char x, char y) {
-                return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-            });
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int c = keys[a].compare(keys[b]);
+        return c != 0 ? c < 0 : a < b;
     });
     std::vector<FindEntry> sorted;
     sorted.reserve(entries.size());

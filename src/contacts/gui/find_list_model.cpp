@@ -1,8 +1,36 @@
 #include "contacts/gui/find_list_model.h"
 
+#include <array>
+#include <string>
+
 #include "ports/gui/qt_text.h"
 
 namespace varnel {
+
+namespace {
+
+// Windows-1252 is one byte per character, so a table converts long lists fast.
+const std::array<QChar, 256>& cp1252Chars() {
+    static const std::array<QChar, 256> table = [] {
+        std::array<QChar, 256> t{};
+        for (int b = 0; b < 256; ++b) {
+            const QString one = fromCp(std::string(1, static_cast<char>(b)));
+            t[static_cast<std::size_t>(b)] = one.isEmpty() ? QChar('?') : one.front();
+        }
+        return t;
+    }();
+    return table;
+}
+
+QString fromCpFast(const std::string& text) {
+    const auto& table = cp1252Chars();
+    QString out(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
+    QChar* data = out.data();
+    for (unsigned char c : text) *data++ = table[c];
+    return out;
+}
+
+}  // namespace
 
 void FindListModel::setEntries(const std::vector<FindEntry>& entries) {
     QStringList texts;
@@ -10,7 +38,7 @@ void FindListModel::setEntries(const std::vector<FindEntry>& entries) {
     texts.reserve(static_cast<qsizetype>(entries.size()));
     records.reserve(entries.size());
     for (const FindEntry& e : entries) {
-        texts.push_back(fromCp(e.text));
+        texts.push_back(fromCpFast(e.text));
         records.push_back(e.record);
     }
     beginResetModel();
