@@ -41,6 +41,22 @@ TEST(FindList, EntriesCarryRecordNumbersInCaseBlindOrder) {
     EXPECT_EQ(list[4].record, 1);
 }
 
+TEST(FindList, LongSharedBeginningsAreOrderedByTheWholeText) {
+    TempDir dir;
+    ContactFile file;
+    file.open(dir / "c.DAT");
+    file.appendRecord(contact("Christopher", "", "Zed"));
+    file.appendRecord(contact("christopher", "", "able"));
+    file.appendRecord(contact("Christophe", "", "Moore"));
+    file.appendRecord(contact("CHRISTOPHER", "", "ABLE"));
+    std::vector<FindEntry> list = buildFindList(file);
+    ASSERT_EQ(list.size(), 4u);
+    EXPECT_EQ(list[0].text, "Christophe  Moore");
+    EXPECT_EQ(list[1].record, 2);
+    EXPECT_EQ(list[2].record, 4);
+    EXPECT_EQ(list[3].text, "Christopher  Zed");
+}
+
 TEST(FindList, EmptyFileGivesNoEntries) {
     TempDir dir;
     ContactFile file;

@@ -32,42 +32,34 @@ QString fromCpFast(const std::string& text) {
 
 }  // namespace
 
-void FindListModel::setEntries(const std::vector<FindEntry>& entries) {
-    QStringList texts;
-    std::vector<std::int32_t> records;
-    texts.reserve(static_cast<qsizetype>(entries.size()));
-    records.reserve(entries.size());
-    for (const FindEntry& e : entries) {
-        texts.push_back(fromCpFast(e.text));
-        records.push_back(e.record);
-    }
+void FindListModel::setEntries(std::vector<FindEntry> entries) {
     beginResetModel();
-    texts_ = std::move(texts);
-    records_ = std::move(records);
+    entries_ = std::move(entries);
     endResetModel();
 }
 
 std::int32_t FindListModel::recordAt(int row) const {
-    if (row < 0 || row >= texts_.size()) return 0;
-    return records_[static_cast<std::size_t>(row)];
+    if (row < 0 || row >= rowCount()) return 0;
+    return entries_[static_cast<std::size_t>(row)].record;
 }
 
 void FindListModel::removeEntry(int row) {
-    if (row < 0 || row >= texts_.size()) return;
+    if (row < 0 || row >= rowCount()) return;
     beginRemoveRows(QModelIndex(), row, row);
-    texts_.removeAt(row);
-    records_.erase(records_.begin() + row);
+    entries_.erase(entries_.begin() + row);
     endRemoveRows();
 }
 
 int FindListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(texts_.size());
+    return parent.isValid() ? 0 : static_cast<int>(entries_.size());
 }
 
 QVariant FindListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= texts_.size()) return {};
-    if (role == Qt::DisplayRole || role == Qt::EditRole) return texts_[index.row()];
-    if (role == RecordRole) return records_[static_cast<std::size_t>(index.row())];
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const FindEntry& e = entries_[static_cast<std::size_t>(index.row())];
+    // Converted only when shown, so a long list costs nothing until it is opened.
+    if (role == Qt::DisplayRole || role == Qt::EditRole) return fromCpFast(e.text);
+    if (role == RecordRole) return e.record;
     return {};
 }
 

@@ -2,7 +2,6 @@
 // The browser's find list as a model that is refilled in one reset, so a
 // file of 100,000 contacts fills the drop-down at once.
 #include <QAbstractListModel>
-#include <QStringList>
 #include <cstdint>
 #include <vector>
 
@@ -18,7 +17,7 @@ class FindListModel : public QAbstractListModel {
     static constexpr int RecordRole = Qt::UserRole;
 
     // Replaces every entry; the entries come sorted.
-    void setEntries(const std::vector<FindEntry>& entries);
+    void setEntries(std::vector<FindEntry> entries);
     std::int32_t recordAt(int row) const;
     void removeEntry(int row);
 
@@ -26,8 +25,7 @@ class FindListModel : public QAbstractListModel {
     QVariant data(const QModelIndex& index, int role) const override;
 
   private:
-    QStringList texts_;
-    std::vector<std::int32_t> records_;
+    std::vector<FindEntry> entries_;
 };
 
 }  // namespace varnel

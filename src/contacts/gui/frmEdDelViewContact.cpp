@@ -263,7 +263,7 @@ void frmEdDelViewContact::stepTo(std::int32_t k) {
         ContactRecord record = ctx_.contactFile.readRecord(k);
         std::vector<FindEntry> list = buildFindList(ctx_.contactFile);
         showContactRecord(record);
-        findModel_->setEntries(list);
+        findModel_->setEntries(std::move(list));
         cboFindContact->setCurrentIndex(-1);
         ctx_.CurrentRecord = k;
     });
