@@ -94,6 +94,20 @@ TEST_F(AddContactFromLines, EmptyLinesOpenAnEmptyForm) {
     EXPECT_TRUE(dialogs.log.empty());
 }
 
+TEST_F(AddContactFromLines, PositionsThatFindNothingFillWhatTheyCanWithoutAnErrorBox) {
+    start();
+    typeLines({"Mr. Smith", "12, Main", "Minneapolis-MN55401", "", ""});
+    main->cmdAddContact_Click();
+    frmNewContact* f = newContactForm();
+    ASSERT_TRUE(f);
+    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_EQ(f->txtACFName->text(), "");
+    EXPECT_EQ(f->txtACLName->text(), "Smith");
+    EXPECT_EQ(f->txtACFStreet->text(), "12, Main");
+    EXPECT_EQ(f->txtACCity->text(), "Minneapolis-MN55");
+    EXPECT_TRUE(ctx->contactFile.isOpen());
+}
+
 TEST_F(AddContactFromLines, OnlyTheNameWhenLineTwoIsNoStreet) {
     start();
     typeLines({"John Smith", "Acme Corporation", "Boston MA 02115", "", ""});
