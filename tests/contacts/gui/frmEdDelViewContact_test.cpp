@@ -219,6 +219,20 @@ TEST_F(ContactBrowser, SaveChangesRewritesTheRecordAndLeavesTheListStale) {
               (std::vector<std::string>{"ann Q Able#2", "Bob  Brown#3", "Zed  Zulu#1"}));
 }
 
+TEST_F(ContactBrowser, TidyingTheCompanyKeepsTheUsersTick) {
+    frmEdDelViewContact* b = openBrowser(three());
+    pick(b, 0);  // ann: Acme, ticked
+    type(b->txtACCompany, "Acme, Inc");
+    b->chkCompanyInclude->click();
+    ASSERT_FALSE(b->chkCompanyInclude->isChecked());
+    b->cmdSave->click();
+    EXPECT_EQ(b->txtACCompany->text(), "Acme Inc");
+    EXPECT_FALSE(b->chkCompanyInclude->isChecked());
+    const std::string bytes = fileBytes();
+    EXPECT_EQ(bytes.substr(518 + 482, 8), "Acme Inc");
+    EXPECT_EQ(bytes[518 + 513], '0');
+}
+
 TEST_F(ContactBrowser, SaveChangesUsesTheBrowsersMessagesAndFocus) {
     frmEdDelViewContact* b = openBrowser(three());
     pick(b, 0);
