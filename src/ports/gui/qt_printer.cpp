@@ -1,11 +1,13 @@
 #include "ports/gui/qt_printer.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 
 #include "ports/gui/qt_text.h"
 #include "printing/gui/document_renderer.h"
@@ -35,6 +37,10 @@ void QtPrinter::printToPdf(const QString& fileName) {
 }
 
 PrintDialogResult QtPrinter::showPrintDialog(const PrintDialogOptions& options) {
+    if (printer_->outputFileName().isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty()) {
+        // Without printers the PDF file is the destination: offer a name, not a folder.
+        printer_->setOutputFileName(QDir::home().filePath(QStringLiteral("Varnel.pdf")));
+    }
     QPrintDialog dialog(printer_.get(), QApplication::activeWindow());
     // Printing to a file stays on even when the caller would disable it (see header).
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
