@@ -378,6 +378,20 @@ TEST_F(ContactBrowser, PrintLabelFillsTheComposerFromTheFieldsAsShown) {
     EXPECT_EQ(main->readComposer().lines, (std::array<std::string, 5>{"Zed Zulu", "", "", "", ""}));
 }
 
+TEST_F(ContactBrowser, ThePrintedLabelCarriesTheBrowsedContact) {
+    frmEdDelViewContact* b = openBrowser(three());
+    pick(b, 0);
+    b->cmdPrintLabel->click();
+    dialogs.queueInput("1");
+    main->optVRLabel->click();
+    main->cmdVRStart->click();
+    ASSERT_EQ(printer.documents.size(), 1u);
+    std::vector<std::string> printed;
+    for (const Placement& p : printer.documents[0].placements) printed.push_back(p.text);
+    EXPECT_EQ(printed, (std::vector<std::string>{"ann Q Able", "Acme", "12 Main St",
+                                                 "Springfield, IL  62704"}));
+}
+
 TEST_F(ContactBrowser, TheContactListOpensItOnARecord) {
     start(three());
     frmEdDelViewContact* b = frmEdDelViewContact::open(*ctx, *main);
