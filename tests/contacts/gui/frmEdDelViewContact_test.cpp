@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <chrono>
 #include <ctime>
+#include <functional>
 
 #include "contact_window_fixture.h"
 
@@ -403,14 +404,18 @@ TEST_F(ContactBrowser, TheContactListOpensItOnARecord) {
 
 TEST_F(ContactBrowser, EveryMenuCommandOpensIt) {
     start(three());
-    for (void (frmVarnel::*command)() :
-         {&frmVarnel::mnuEdit_Click, &frmVarnel::mnuFind_Click, &frmVarnel::mnuDelete_Click,
-          &frmVarnel::mnuViewOne_Click, &frmVarnel::cmdFindContact_Click}) {
-        (main.get()->*command)();
+    const std::vector<std::function<void()>> commands = {
+        [&] { main->mnuEdit->trigger(); },      [&] { main->mnuFind->trigger(); },
+        [&] { main->mnuDelete->trigger(); },    [&] { main->mnuViewOne->trigger(); },
+        [&] { main->cmdFindContact->click(); },
+    };
+    for (const auto& command : commands) {
+        command();
         frmEdDelViewContact* b = browser();
         ASSERT_TRUE(b);
         EXPECT_FALSE(main->isVisible());
         EXPECT_EQ(b->cboFindContact->count(), 3);
+        EXPECT_EQ(b->focusWidget(), b->cboFindContact);
         b->cmdCancel->click();
         EXPECT_TRUE(main->isVisible());
     }
