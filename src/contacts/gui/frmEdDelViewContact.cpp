@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QListView>
 #include <QMenuBar>
-#include <QPointer>
 #include <QVBoxLayout>
 
 #include "app/gui/frmVarnel.h"

@@ -19,7 +19,6 @@
 namespace varnel {
 
 class frmVarnel;
-class RunError;
 
 class frmEdDelViewContact : public QMainWindow {
     Q_OBJECT
@@ -39,7 +38,6 @@ class frmEdDelViewContact : public QMainWindow {
     void showRecord(std::int32_t k);
 
     QLineEdit* box(ContactBox b) const { return boxes_.box(b); }
-    FindListModel* findListModel() const { return findModel_; }
 
     QLineEdit* txtACFName;
     QLineEdit* txtACMiddleInit;
