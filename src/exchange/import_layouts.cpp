@@ -165,8 +165,9 @@ bool ImportLayout::readYahoo(std::string_view raw, ImportValues& v) const {
 }
 
 bool ImportLayout::readOutlook(std::string_view raw, ImportValues& v) const {
+    // A repeated header is known by its markers wherever they stand.
+    if (contains(raw, "Primary Phone") && contains(raw, "Web Page")) return false;
     const std::string line = cutBefore21stComma(raw);
-    if (contains(line, "Primary Phone") && contains(line, "Web Page")) return false;
     const auto cols = splitColumns(line);
     if (column(cols, 2).empty() || column(cols, 14).empty()) return false;
     struct Row {
