@@ -4,12 +4,25 @@
 
 namespace varnel {
 
-std::filesystem::path userManualPath(const std::filesystem::path& programFolder) {
-    return programFolder / std::string(kUserManualName);
+namespace {
+std::filesystem::path documentPath(std::string_view name, const std::filesystem::path& programFolder,
+                                   const std::filesystem::path& installFolder) {
+    const std::filesystem::path inProgramFolder = programFolder / std::string(name);
+    std::error_code ec;
+    if (installFolder.empty() || std::filesystem::exists(inProgramFolder, ec)) return inProgramFolder;
+    const std::filesystem::path installed = installFolder / std::string(name);
+    return std::filesystem::exists(installed, ec) ? installed : inProgramFolder;
+}
+}  // namespace
+
+std::filesystem::path userManualPath(const std::filesystem::path& programFolder,
+                                     const std::filesystem::path& installFolder) {
+    return documentPath(kUserManualName, programFolder, installFolder);
 }
 
-std::filesystem::path stateListPath(const std::filesystem::path& programFolder) {
-    return programFolder / std::string(kStateListName);
+std::filesystem::path stateListPath(const std::filesystem::path& programFolder,
+                                    const std::filesystem::path& installFolder) {
+    return documentPath(kStateListName, programFolder, installFolder);
 }
 
 std::string versionCaption(std::string_view buildVersion) {

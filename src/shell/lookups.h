@@ -15,8 +15,13 @@ inline constexpr std::string_view kPeopleSearchAddress = "https://www.whitepages
 inline constexpr std::string_view kUserManualName = "vrnUman.pdf";
 inline constexpr std::string_view kStateListName = "vrn_state_abbreviations.pdf";
 
-std::filesystem::path userManualPath(const std::filesystem::path& programFolder);
-std::filesystem::path stateListPath(const std::filesystem::path& programFolder);
+// A document is looked for in the program folder first. When that folder is
+// the per-user data folder (the executable's folder is read-only), the
+// documents installed beside the executable are used instead.
+std::filesystem::path userManualPath(const std::filesystem::path& programFolder,
+                                     const std::filesystem::path& installFolder = {});
+std::filesystem::path stateListPath(const std::filesystem::path& programFolder,
+                                    const std::filesystem::path& installFolder = {});
 
 // "Version 1.0.0" from the build's "major.minor.revision", each part in
 // decimal without leading zeros; a missing part counts as 0.

@@ -4,6 +4,7 @@
 #include "shell/edit_menu.h"
 #include "shell/lookups.h"
 #include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
 
 namespace varnel {
 namespace {
@@ -89,6 +90,16 @@ TEST(Lookups, DocumentsLieInTheProgramFolderAndTheVersionComesFromTheBuild) {
     EXPECT_EQ(versionCaption("2.07.010"), "Version 2.7.10");
     EXPECT_EQ(versionCaption("3.1"), "Version 3.1.0");
     EXPECT_EQ(versionCaption(VARNEL_VERSION).rfind("Version ", 0), 0u);
+}
+
+TEST(Lookups, DocumentsInstalledBesideTheProgramAreFoundWhenTheFolderHasNone) {
+    testing::TempDir data, install;
+    testing::writeFileBytes(install / "vrnUman.pdf", "%PDF");
+    EXPECT_EQ(userManualPath(data.path(), install.path()), install / "vrnUman.pdf");
+    // Neither folder has the list: the program folder's name is opened (and fails quietly).
+    EXPECT_EQ(stateListPath(data.path(), install.path()), data / "vrn_state_abbreviations.pdf");
+    testing::writeFileBytes(data / "vrnUman.pdf", "%PDF");
+    EXPECT_EQ(userManualPath(data.path(), install.path()), data / "vrnUman.pdf");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "exchange/gui/frmVRImport.h"
 #include "shell/gui/frmVRAbout.h"
 #include "shell/gui/qt_edit_target.h"
+#include "shell/gui/documents.h"
 #include "shell/lookups.h"
 
 namespace varnel {
@@ -25,11 +26,11 @@ void frmVarnel::mnuExport_Click() {
 }
 
 void frmVarnel::mnuStates_Click() {
-    ctx_.dialogs.shellOpen(stateListPath(ctx_.programFolder).string());
+    ctx_.dialogs.shellOpen(stateListTarget(ctx_));
 }
 
 void frmVarnel::mnuManual_Click() {
-    ctx_.dialogs.shellOpen(userManualPath(ctx_.programFolder).string());
+    ctx_.dialogs.shellOpen(userManualTarget(ctx_));
 }
 
 void frmVarnel::mnuAbout_Click() {

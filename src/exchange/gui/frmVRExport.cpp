@@ -8,6 +8,7 @@
 #include "app/gui/frmVarnel.h"
 #include "exchange/contact_export.h"
 #include "shell/gui/frmVRAbout.h"
+#include "shell/gui/documents.h"
 #include "shell/lookups.h"
 
 namespace varnel {
@@ -127,7 +128,7 @@ void frmVRExport::mnuETFileExit_Click() {
 }
 
 void frmVRExport::mnuETHelpUM_Click() {
-    ctx_.dialogs.shellOpen(userManualPath(ctx_.programFolder).string());
+    ctx_.dialogs.shellOpen(userManualTarget(ctx_));
 }
 
 void frmVRExport::mnuETHelpAbout_Click() {

@@ -11,6 +11,7 @@
 #include "ports/gui/qt_text.h"
 #include "shell/gui/frmVRAbout.h"
 #include "shell/gui/qt_edit_target.h"
+#include "shell/gui/documents.h"
 #include "shell/lookups.h"
 
 namespace varnel {
@@ -171,7 +172,7 @@ void frmVRImport::mnuITEditPaste_Click() {
 }
 
 void frmVRImport::mnuITHelpUM_Click() {
-    ctx_.dialogs.shellOpen(userManualPath(ctx_.programFolder).string());
+    ctx_.dialogs.shellOpen(userManualTarget(ctx_));
 }
 
 void frmVRImport::mnuITHelpAbout_Click() {
