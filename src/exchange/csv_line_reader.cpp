@@ -39,16 +39,55 @@ bool CsvLineReader::fill() {
     return end_ > 0;
 }
 
+std::int64_t CsvLineReader::offset() const {
+    return static_cast<std::int64_t>(std::ftell(file_)) - static_cast<std::int64_t>(end_ - pos_);
+}
+
 bool CsvLineReader::next(std::string& line) {
     line.clear();
+    if (skipLf_) {
+        skipLf_ = false;
+        if (pos_ < end_ || fill()) {
+            if (buffer_[pos_] == '\n') ++pos_;
+        }
+    }
     bool any = false;
     bool quoted = false;
     bool fieldStart = true;
+    // The first line break inside quotes, to come back to when the quote never closes.
+    std::size_t breaks = 0;
+    std::size_t lengthAtBreak = 0;
+    std::int64_t offsetAfterBreak = 0;
+    bool breakWasCr = false;
+    // An unclosed quote: the line ends at its first break after all, so the
+    // lines that follow are not swallowed.
+    auto backToFirstBreak = [&] {
+        line.resize(lengthAtBreak);
+        if (std::fseek(file_, static_cast<long>(offsetAfterBreak), SEEK_SET) != 0) {
+            throw RunError(RunError::DeviceIoError);
+        }
+        pos_ = end_ = 0;
+        skipLf_ = breakWasCr;
+    };
     for (;;) {
-        if (pos_ >= end_ && !fill()) break;
+        if (pos_ >= end_ && !fill()) {
+            if (quoted && breaks > 0) backToFirstBreak();
+            break;
+        }
         char c = buffer_[pos_++];
         any = true;
         if (quoted) {
+            if (c == '\r' || c == '\n') {
+                if (breaks++ == 0) {
+                    lengthAtBreak = line.size();
+                    offsetAfterBreak = offset();
+                    breakWasCr = c == '\r';
+                }
+                if (breaks > kMaxQuotedBreaks || line.size() - lengthAtBreak > kMaxQuotedBytes) {
+                    backToFirstBreak();
+                    break;
+                }
+            }
             line.push_back(c);
             if (c == '"') {
                 // A doubled quote stays inside the value; a single one ends it.

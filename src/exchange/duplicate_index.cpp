@@ -108,6 +108,8 @@ bool DuplicateIndex::isDuplicate(std::string_view firstName, std::string_view la
     auto it = answered_.find(key);
     if (it != answered_.end()) return it->second;
     bool match = namesMatch(first, last);
+    // Remembered answers help repeated names; they must not grow with the file.
+    if (answered_.size() >= kMaxRemembered) answered_.clear();
     answered_.emplace(std::move(key), match);
     return match;
 }

@@ -43,6 +43,7 @@ private:
     Postings firstPieces_;
     Postings lastPieces_;
     std::vector<std::uint32_t> withBothNames_;
+    static constexpr std::size_t kMaxRemembered = 1 << 16;
     mutable std::unordered_map<std::string, bool> answered_;
 };
 

@@ -39,6 +39,22 @@ TEST(CsvLineReader, LineBreaksInsideQuotesBelongToTheValue) {
               (Lines{"\"say \"\"hi\"\"\nthere\",z", "next"}));
 }
 
+TEST(CsvLineReader, AQuoteThatNeverClosesEndsAtItsFirstLineBreak) {
+    std::string rest;
+    std::vector<std::string> expected = {"Ann,\"Lee,a@x.com"};
+    for (int i = 0; i < 60; ++i) {
+        rest += "P" + std::to_string(i) + ",Q,p@x.com\r\n";
+        expected.push_back("P" + std::to_string(i) + ",Q,p@x.com");
+    }
+    EXPECT_EQ(linesOf("Ann,\"Lee,a@x.com\r\n" + rest), expected);
+    // The same with lone CRs and one long line after the quote.
+    std::string longLine(70 * 1024, 'z');
+    EXPECT_EQ(linesOf("\"open\rnext\r" + longLine + "\r\nlast"),
+              (Lines{"\"open", "next", longLine, "last"}));
+    // A closed quote with a few breaks stays one line.
+    EXPECT_EQ(linesOf("\"a\r\nb\r\nc\",d\r\ne"), (Lines{"\"a\r\nb\r\nc\",d", "e"}));
+}
+
 TEST(CsvLineReader, AQuoteInsideAValueOpensNothing) {
     EXPECT_EQ(linesOf("Ann,Bob \"Bobby\" Lee\nnext\n"), (Lines{"Ann,Bob \"Bobby\" Lee", "next"}));
     EXPECT_EQ(linesOf("5\" floppy,x\ny"), (Lines{"5\" floppy,x", "y"}));

@@ -117,7 +117,8 @@ void frmVRExport::cmdExpCancel_Click() { close(); }
 
 void frmVRExport::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (!ending_) main_.showAgain();
+    // While the program ends, the main window stays closed.
+    if (!ending_ && !main_.isClosed()) main_.showAgain();
 }
 
 void frmVRExport::mnuETFileExit_Click() {

@@ -147,7 +147,8 @@ void frmVRImport::cmdImpCancel_Click() { close(); }
 
 void frmVRImport::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (!ending_) main_.showAgain();
+    // While the program ends, the main window stays closed.
+    if (!ending_ && !main_.isClosed()) main_.showAgain();
 }
 
 void frmVRImport::mnuITFileExit_Click() {

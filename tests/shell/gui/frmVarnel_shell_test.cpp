@@ -100,6 +100,7 @@ TEST_F(MainShell, ImportAndExportTakeThePlaceOfTheMainWindow) {
     // Closing the program closes the open export window too.
     main->close();
     EXPECT_EQ(shown<frmVRExport>(), nullptr);
+    EXPECT_FALSE(main->isVisible());
 }
 
 }  // namespace
