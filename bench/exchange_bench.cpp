@@ -13,7 +13,7 @@ namespace {
 
 // Answers every box with its first button and shows nothing.
 class SilentDialogs : public varnel::Dialogs {
-public:
+  public:
     varnel::Answer messageBox(const std::string&, const std::string&, varnel::Icon,
                               varnel::Buttons) override {
         return varnel::Answer::Ok;
@@ -22,7 +22,9 @@ public:
         return {};
     }
     void beep() override {}
-    varnel::FileDialogResult openFileDialog(const varnel::FileDialogRequest&) override { return {}; }
+    varnel::FileDialogResult openFileDialog(const varnel::FileDialogRequest&) override {
+        return {};
+    }
     std::string clipboardText() override { return {}; }
     void setClipboardText(const std::string&) override {}
     bool shellOpen(const std::string&) override { return true; }
@@ -36,9 +38,9 @@ public:
 
 // Names built from syllables, so they spread over many different pieces.
 std::string name(std::mt19937& random, int syllables) {
-    static const char* const kSyllables[] = {"an", "bel", "cor", "da", "el", "fin", "gar", "ho",
-                                             "is", "jen", "ka", "lo", "mar", "ne", "os", "pa",
-                                             "qui", "ro", "sa", "ty", "ul", "ver", "wen", "zo"};
+    static const char* const kSyllables[] = {"an",  "bel", "cor", "da", "el",  "fin", "gar", "ho",
+                                             "is",  "jen", "ka",  "lo", "mar", "ne",  "os",  "pa",
+                                             "qui", "ro",  "sa",  "ty", "ul",  "ver", "wen", "zo"};
     std::string n;
     for (int i = 0; i < syllables; ++i) n += kSyllables[random() % 24];
     n[0] = static_cast<char>(n[0] - 'a' + 'A');
@@ -66,7 +68,8 @@ std::filesystem::path makeContactFile(const std::filesystem::path& folder, int c
         all.append(r.data(), 518);
     }
     auto path = folder / "VRN_Contacts.DAT";
-    std::ofstream(path, std::ios::binary).write(all.data(), static_cast<std::streamsize>(all.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(all.data(), static_cast<std::streamsize>(all.size()));
     return path;
 }
 
@@ -84,7 +87,8 @@ std::filesystem::path makeCsv(const std::filesystem::path& folder) {
                ",04-10-1980,Friends,\r\n";
     }
     auto path = folder / "import.csv";
-    std::ofstream(path, std::ios::binary).write(csv.data(), static_cast<std::streamsize>(csv.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(csv.data(), static_cast<std::streamsize>(csv.size()));
     return path;
 }
 

@@ -1,16 +1,16 @@
 // Renders a Markdown document to a PDF page by page with Qt's own text
 // layout, so the documents need no tool beyond the ones the program uses.
 #include <QApplication>
+#include <QColor>
 #include <QFile>
 #include <QFont>
-#include <QColor>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
 #include <QTextDocument>
 #include <QTextFrame>
-#include <QTextTable>
 #include <QTextStream>
+#include <QTextTable>
 #include <cstdio>
 
 namespace {

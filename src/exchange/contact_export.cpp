@@ -14,9 +14,23 @@ namespace varnel {
 namespace {
 
 constexpr std::string_view kColumns[] = {
-    "First Name", "MI",         "Last Name", "Street1",   "Street2", "City",
-    "State",      "Zip",        "Country",   "Company",   "Include Company in Address",
-    "Home Phone", "Cell Phone", "Work Phone", "Email",    "Birthdate", "Category",
+    "First Name",
+    "MI",
+    "Last Name",
+    "Street1",
+    "Street2",
+    "City",
+    "State",
+    "Zip",
+    "Country",
+    "Company",
+    "Include Company in Address",
+    "Home Phone",
+    "Cell Phone",
+    "Work Phone",
+    "Email",
+    "Birthdate",
+    "Category",
     "Notes",
 };
 
@@ -25,14 +39,17 @@ char separatorOf(ExportFormat format) { return format == ExportFormat::Csv ? ','
 RunError openError(int err) {
     switch (err) {
         case ENOENT:
-        case ENOTDIR: return RunError(RunError::PathNotFound);
-        case ENOSPC: return RunError(RunError::DiskFull);
-        default: return RunError(RunError::PathFileAccessError);
+        case ENOTDIR:
+            return RunError(RunError::PathNotFound);
+        case ENOSPC:
+            return RunError(RunError::DiskFull);
+        default:
+            return RunError(RunError::PathFileAccessError);
     }
 }
 
 class ExportFile {
-public:
+  public:
     explicit ExportFile(const std::filesystem::path& path) {
         std::error_code ec;
         if (std::filesystem::is_directory(path, ec)) throw RunError(RunError::PathFileAccessError);
@@ -46,7 +63,8 @@ public:
     void write(const std::string& bytes) {
         errno = 0;
         if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-            throw errno == ENOSPC ? RunError(RunError::DiskFull) : RunError(RunError::DeviceIoError);
+            throw errno == ENOSPC ? RunError(RunError::DiskFull)
+                                  : RunError(RunError::DeviceIoError);
         }
     }
     void close() {
@@ -55,7 +73,7 @@ public:
         if (std::fclose(f) != 0) throw RunError(RunError::DeviceIoError);
     }
 
-private:
+  private:
     std::FILE* file_ = nullptr;
 };
 
@@ -66,7 +84,8 @@ std::string exportBaseName(const std::filesystem::path& contactPath) {
     return replaceAll(replaceAll(name, ".DAT", ""), ".dat", "");
 }
 
-std::filesystem::path exportFilePath(ExportFormat format, const std::filesystem::path& programFolder,
+std::filesystem::path exportFilePath(ExportFormat format,
+                                     const std::filesystem::path& programFolder,
                                      const std::string& baseName) {
     return programFolder / (format == ExportFormat::Csv ? "VRNC_" + baseName + ".csv"
                                                         : "VRNT_" + baseName + ".txt");
@@ -90,12 +109,15 @@ std::string exportLine(const ContactRecord& r, ExportFormat format) {
                 std::string(midOf(stored, 1, 4));
     }
     const std::string values[] = {
-        r.get(Field::FirstName), r.get(Field::MI),        r.get(Field::LastName),
-        r.get(Field::Street1),   r.get(Field::Street2),   r.get(Field::City),
-        r.get(Field::State),     r.get(Field::Zip),       r.get(Field::Country),
-        r.get(Field::Company),   r.get(Field::IncludeCompany), r.get(Field::HomePhone),
-        r.get(Field::CellPhone), r.get(Field::WorkPhone), r.get(Field::Email),
-        birth,                   r.get(Field::Category),  r.get(Field::Notes),
+        r.get(Field::FirstName),      r.get(Field::MI),
+        r.get(Field::LastName),       r.get(Field::Street1),
+        r.get(Field::Street2),        r.get(Field::City),
+        r.get(Field::State),          r.get(Field::Zip),
+        r.get(Field::Country),        r.get(Field::Company),
+        r.get(Field::IncludeCompany), r.get(Field::HomePhone),
+        r.get(Field::CellPhone),      r.get(Field::WorkPhone),
+        r.get(Field::Email),          birth,
+        r.get(Field::Category),       r.get(Field::Notes),
     };
     std::string line;
     line.reserve(ContactRecord::Size);
@@ -159,8 +181,8 @@ ExportResult exportContacts(const ContactFile& file, const std::filesystem::path
     } catch (const RunError& e) {
         dialogs.setBusy(false);
         result.outcome = ExportResult::Failed;
-        result.errorAnswer = dialogs.messageBox("Error", commonErrorText(e), Icon::Critical,
-                                                Buttons::RetryCancel);
+        result.errorAnswer =
+            dialogs.messageBox("Error", commonErrorText(e), Icon::Critical, Buttons::RetryCancel);
         return result;
     }
 }

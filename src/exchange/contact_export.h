@@ -14,7 +14,8 @@ enum class ExportFormat { Csv, Text };
 // The contact file's own name without ".DAT" and ".dat": Family.DAT gives
 // Family wherever the file lies, since every export goes to the program folder.
 std::string exportBaseName(const std::filesystem::path& contactPath);
-std::filesystem::path exportFilePath(ExportFormat format, const std::filesystem::path& programFolder,
+std::filesystem::path exportFilePath(ExportFormat format,
+                                     const std::filesystem::path& programFolder,
                                      const std::string& baseName);
 
 // The header and one contact's line, without the CR LF.

@@ -11,9 +11,11 @@ namespace varnel {
 namespace {
 
 constexpr Field kImportedFields[] = {
-    Field::FirstName, Field::MI,        Field::LastName,  Field::Street1,  Field::Street2,
-    Field::City,      Field::State,     Field::Zip,       Field::Country,  Field::HomePhone,
-    Field::CellPhone, Field::WorkPhone, Field::Email,     Field::Birthdate, Field::Category,
+    Field::FirstName, Field::MI,        Field::LastName,
+    Field::Street1,   Field::Street2,   Field::City,
+    Field::State,     Field::Zip,       Field::Country,
+    Field::HomePhone, Field::CellPhone, Field::WorkPhone,
+    Field::Email,     Field::Birthdate, Field::Category,
     Field::Notes,     Field::Company,   Field::IncludeCompany,
 };
 
@@ -70,8 +72,8 @@ ImportResult importCsvFile(ContactFile& file, const std::filesystem::path& csvPa
             reader.close();
             dialogs.setBusy(false);
             dialogs.messageBox("No contacts imported",
-                               "CSV file not compatible with import function.",
-                               Icon::Information, Buttons::Ok);
+                               "CSV file not compatible with import function.", Icon::Information,
+                               Buttons::Ok);
             result.outcome = ImportResult::NotCompatible;
             return result;
         }
@@ -95,10 +97,10 @@ ImportResult importCsvFile(ContactFile& file, const std::filesystem::path& csvPa
         }
         reader.close();
         dialogs.setBusy(false);
-        dialogs.messageBox("Import completed",
-                           "D O N E !  " + std::to_string(result.appended) +
-                               " contacts successfully imported.",
-                           Icon::None, Buttons::Ok);
+        dialogs.messageBox(
+            "Import completed",
+            "D O N E !  " + std::to_string(result.appended) + " contacts successfully imported.",
+            Icon::None, Buttons::Ok);
         result.outcome = ImportResult::Completed;
         return result;
     } catch (const RunError& e) {

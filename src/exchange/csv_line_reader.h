@@ -12,7 +12,7 @@
 namespace varnel {
 
 class CsvLineReader {
-public:
+  public:
     // Raises RunError when the file cannot be opened for reading.
     explicit CsvLineReader(const std::filesystem::path& path);
     ~CsvLineReader();
@@ -28,7 +28,7 @@ public:
     static constexpr std::size_t kMaxQuotedBreaks = 50;
     static constexpr std::size_t kMaxQuotedBytes = 64 * 1024;
 
-private:
+  private:
     bool fill();
     std::int64_t offset() const;
 

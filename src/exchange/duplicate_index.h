@@ -17,7 +17,7 @@
 namespace varnel {
 
 class DuplicateIndex {
-public:
+  public:
     DuplicateIndex() = default;
     // Records 1 to `count` of the file.
     DuplicateIndex(const ContactFile& file, std::int32_t count);
@@ -30,7 +30,7 @@ public:
 
     std::size_t size() const { return firstNames_.size(); }
 
-private:
+  private:
     using Postings = std::unordered_map<std::uint32_t, std::vector<std::uint32_t>>;
     void indexName(Postings& postings, std::string_view name, std::uint32_t id);
     const std::vector<std::uint32_t>* narrowest(const Postings& postings, std::string_view name,

@@ -110,12 +110,18 @@ ImportLayout ImportLayout::recognise(std::string_view headerLine) {
 
 bool ImportLayout::readLine(std::string_view line, ImportValues& values) const {
     switch (number_) {
-        case 1: return readYahoo(line, values);
-        case 2: return readOutlook(line, values);
-        case 3: return readNameEmail(line, values);
-        case 4: return readOwnExport(line, values);
-        case 5: return readAnyHeader(line, values);
-        default: return false;
+        case 1:
+            return readYahoo(line, values);
+        case 2:
+            return readOutlook(line, values);
+        case 3:
+            return readNameEmail(line, values);
+        case 4:
+            return readOwnExport(line, values);
+        case 5:
+            return readAnyHeader(line, values);
+        default:
+            return false;
     }
 }
 

@@ -13,11 +13,11 @@ namespace varnel {
 // One working value per contact field except BdayReminder. They live for the
 // whole import: a line changes only what its layout assigns or fixes.
 class ImportValues {
-public:
+  public:
     std::string& operator[](Field f) { return values_[static_cast<std::size_t>(f)]; }
     const std::string& operator[](Field f) const { return values_[static_cast<std::size_t>(f)]; }
 
-private:
+  private:
     std::array<std::string, kFieldCount - 1> values_;
 };
 
@@ -28,7 +28,7 @@ enum class HeaderVerdict {
 };
 
 class ImportLayout {
-public:
+  public:
     // Tests the header against layouts 1 to 5 in order and prepares it.
     // Raises RunError where the layout's header step fails.
     static ImportLayout recognise(std::string_view header);
@@ -41,7 +41,7 @@ public:
     // layout skips the line (then the values are left as they were).
     bool readLine(std::string_view line, ImportValues& values) const;
 
-private:
+  private:
     bool headerIs(std::size_t position, std::string_view text) const;
     bool readYahoo(std::string_view line, ImportValues& v) const;
     bool readOutlook(std::string_view line, ImportValues& v) const;

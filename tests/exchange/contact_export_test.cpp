@@ -1,7 +1,8 @@
 // Exporting the contact file to CSV and to "|"-separated text.
+#include "exchange/contact_export.h"
+
 #include <gtest/gtest.h>
 
-#include "exchange/contact_export.h"
 #include "exchange/import_fixture.h"
 
 namespace varnel {
@@ -44,7 +45,7 @@ ContactRecord ann() {
 }
 
 class ContactExport : public ::testing::Test {
-protected:
+  protected:
     ContactExport() { std::filesystem::create_directory(program); }
 
     void openFile(const std::filesystem::path& path) { file.open(path); }
@@ -93,7 +94,8 @@ TEST_F(ContactExport, ABlankBirthdateKeepsEighteenColumnsAndACommaAddsOne) {
     run(ExportFormat::Csv);
     std::string bytes = readFileBytes(program / "VRNC_Family.csv");
     std::vector<std::string> lines;
-    for (std::size_t at = 0, next; (next = bytes.find("\r\n", at)) != std::string::npos; at = next + 2) {
+    for (std::size_t at = 0, next; (next = bytes.find("\r\n", at)) != std::string::npos;
+         at = next + 2) {
         lines.push_back(bytes.substr(at, next - at));
     }
     ASSERT_EQ(lines.size(), 3u);
@@ -135,9 +137,9 @@ TEST_F(ContactExport, AnEmptyFileWritesNothing) {
     ExportResult result = run(ExportFormat::Csv);
     EXPECT_EQ(result.outcome, ExportResult::NoContacts);
     EXPECT_FALSE(std::filesystem::exists(program / "VRNC_Family.csv"));
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{
-                                      "Export file not created|Export file could not be created.  "
-                                      "There were no contacts on file."});
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{"Export file not created|Export file could not be created.  "
+                                       "There were no contacts on file."});
     EXPECT_EQ(dialogs.log[0].icon, Icon::Information);
 }
 
@@ -149,9 +151,9 @@ TEST_F(ContactExport, AFolderThatCannotBeWrittenShowsTheErrorBox) {
     ExportResult result =
         exportContacts(file, file.path(), dir / "NotAFolder", ExportFormat::Csv, dialogs);
     EXPECT_EQ(result.outcome, ExportResult::Failed);
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{
-                                      "Error|An error has occurred. Error number 76 -- Path not "
-                                      "found.  Try again, or notify author."});
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{"Error|An error has occurred. Error number 76 -- Path not "
+                                       "found.  Try again, or notify author."});
     EXPECT_EQ(dialogs.log[0].buttons, Buttons::RetryCancel);
     EXPECT_EQ(readFileBytes(dir / "Family.DAT"), before);
     EXPECT_EQ(dialogs.busyChanges.back(), false);
@@ -160,9 +162,9 @@ TEST_F(ContactExport, AFolderThatCannotBeWrittenShowsTheErrorBox) {
 TEST_F(ContactExport, NoOpenFileIsAnError) {
     ExportResult result = exportContacts(file, "", program, ExportFormat::Csv, dialogs);
     EXPECT_EQ(result.outcome, ExportResult::Failed);
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{
-                                      "Error|An error has occurred. Error number 52 -- Bad file "
-                                      "name or number.  Try again, or notify author."});
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{"Error|An error has occurred. Error number 52 -- Bad file "
+                                       "name or number.  Try again, or notify author."});
 }
 
 }  // namespace

@@ -51,7 +51,8 @@ TEST_F(CsvImport, TheSameNewContactTwiceInOneFileIsImportedTwice) {
 }
 
 TEST_F(CsvImport, LinesWithoutNameAndEmailAddNothing) {
-    auto result = import(std::string(kPlainHeader) + "\r\n\r\n,,\r\n   \r\nAnn,Lee,a@x.com\r\n\r\n");
+    auto result =
+        import(std::string(kPlainHeader) + "\r\n\r\n,,\r\n   \r\nAnn,Lee,a@x.com\r\n\r\n");
     EXPECT_EQ(result.appended, 1);
     ASSERT_EQ(records().size(), 1u);
     EXPECT_EQ(records()[0].get(Field::FirstName), "Ann");
@@ -77,8 +78,11 @@ TEST_F(CsvImport, LineEndingsOfEveryKind) {
 }
 
 TEST_F(CsvImport, Utf8AndWindows1252NamesAreStoredInWindows1252) {
-    import("\xEF\xBB\xBF" "First Name,Last Name,Email\r\nJos\xC3\xA9,M\xC3\xBCller,j@x.com\r\n"
-           "Ren\xE9,Fl\xFC" "ck,r@x.com\r\n");
+    import(
+        "\xEF\xBB\xBF"
+        "First Name,Last Name,Email\r\nJos\xC3\xA9,M\xC3\xBCller,j@x.com\r\n"
+        "Ren\xE9,Fl\xFC"
+        "ck,r@x.com\r\n");
     ASSERT_EQ(records().size(), 2u);
     EXPECT_EQ(records()[0].get(Field::FirstName), "Jos\xE9");
     EXPECT_EQ(records()[0].get(Field::LastName), "M\xFCller");
@@ -89,8 +93,8 @@ TEST_F(CsvImport, RecordsAppendedBeforeAnErrorStay) {
     put(contact("Old", "Contact", "old@x.com"));
     const std::string before = readFileBytes(dir / "VRN_Contacts.DAT");
     std::string farAddress = "Zed,Far," + std::string(33000, 'z') + "@x.com";
-    auto result = importLines({kPlainHeader, "Ann,Lee,a@x.com", "Bob,Ray,b@x.com", farAddress,
-                               "Cy,Dahl,c@x.com"});
+    auto result = importLines(
+        {kPlainHeader, "Ann,Lee,a@x.com", "Bob,Ray,b@x.com", farAddress, "Cy,Dahl,c@x.com"});
     EXPECT_EQ(result.outcome, ImportResult::Failed);
     EXPECT_EQ(result.appended, 2);
     EXPECT_EQ(dialogs.messages(),
@@ -114,15 +118,15 @@ TEST_F(CsvImport, AClosedContactFileIsAnError) {
     file.close();
     auto result = importLines({kPlainHeader, "Ann,Lee,a@x.com"});
     EXPECT_EQ(result.outcome, ImportResult::Failed);
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{
-                                      "Error|An error has occurred. Error number 52 -- Bad file "
-                                      "name or number.  Try again, or notify Varnel."});
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{"Error|An error has occurred. Error number 52 -- Bad file "
+                                       "name or number.  Try again, or notify Varnel."});
 }
 
 // ---- Bad files --------------------------------------------------------------
 
 class BadImportFile : public ImportTest {
-protected:
+  protected:
     void SetUp() override {
         put(contact("Old", "Contact", "old@x.com"));
         before = readFileBytes(dir / "VRN_Contacts.DAT");
@@ -138,9 +142,9 @@ protected:
 TEST_F(BadImportFile, AnEmptyFileShowsTheErrorBox) {
     auto result = import("");
     EXPECT_EQ(result.outcome, ImportResult::Failed);
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{
-                                      "Error|An error has occurred. Error number 62 -- Input past "
-                                      "end of file.  Try again, or notify Varnel."});
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{"Error|An error has occurred. Error number 62 -- Input past "
+                                       "end of file.  Try again, or notify Varnel."});
     expectOldRecordsKept();
 }
 

@@ -1,7 +1,8 @@
 // Reading an import file line by line.
+#include "exchange/csv_line_reader.h"
+
 #include <gtest/gtest.h>
 
-#include "exchange/csv_line_reader.h"
 #include "store/run_error.h"
 #include "support/temp_dir.h"
 
@@ -66,7 +67,8 @@ TEST(CsvLineReader, LinesLongerThanTheBufferStayWhole) {
 }
 
 TEST(CsvLineReader, Utf8LinesBecomeWindows1252AndTheMarkIsDropped) {
-    EXPECT_EQ(linesOf("\xEF\xBB\xBF" "First Name\nJos\xC3\xA9,M\xC3\xBCller\n"),
+    EXPECT_EQ(linesOf("\xEF\xBB\xBF"
+                      "First Name\nJos\xC3\xA9,M\xC3\xBCller\n"),
               (Lines{"First Name", "Jos\xE9,M\xFCller"}));
     // Windows-1252 text is not valid UTF-8 and stays as it is.
     EXPECT_EQ(linesOf("Jos\xE9,M\xFCller\n"), (Lines{"Jos\xE9,M\xFCller"}));

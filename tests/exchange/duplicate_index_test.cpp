@@ -1,9 +1,10 @@
 // The indexed duplicate test gives the answers of the plain rule.
+#include "exchange/duplicate_index.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "exchange/duplicate_index.h"
 #include "exchange/import_fixture.h"
 
 namespace varnel {

@@ -43,7 +43,7 @@ inline ContactRecord contact(const std::string& first, const std::string& last,
 }
 
 class ImportTest : public ::testing::Test {
-protected:
+  protected:
     ImportTest() { file.open(dir / "VRN_Contacts.DAT"); }
 
     ImportResult import(const std::string& csv, bool remindersOn = true) {
@@ -59,7 +59,8 @@ protected:
     std::vector<ContactRecord> records() const { return file.readAll(); }
     void put(const ContactRecord& r) { file.appendRecord(r); }
     std::string completed(int n) const {
-        return "Import completed|D O N E !  " + std::to_string(n) + " contacts successfully imported.";
+        return "Import completed|D O N E !  " + std::to_string(n) +
+               " contacts successfully imported.";
     }
 
     TempDir dir;

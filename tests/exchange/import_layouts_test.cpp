@@ -1,9 +1,10 @@
 // Each of the five header layouts, with a file built from its column table.
+#include "exchange/import_layouts.h"
+
 #include <gtest/gtest.h>
 
 #include "exchange/contact_export.h"
 #include "exchange/import_fixture.h"
-#include "exchange/import_layouts.h"
 
 namespace varnel {
 namespace {
@@ -15,21 +16,19 @@ using testing::ImportTest;
 // ---- Layout 1: Yahoo ------------------------------------------------------
 
 const std::map<std::size_t, std::string> kYahooHeader = {
-    {0, "First"},        {1, "Middle"},     {2, "Last"},       {4, "Email"},
-    {5, "Category"},     {8, "Home"},       {9, "Work"},       {12, "Mobile"},
-    {21, "Company"},     {27, "Home Address"}, {28, "Home City"}, {29, "Home State"},
-    {30, "Home ZIP"},    {31, "Home Country"}, {32, "Birthday"}, {36, "Yahoo! Phone"},
+    {0, "First"},     {1, "Middle"},        {2, "Last"},       {4, "Email"},
+    {5, "Category"},  {8, "Home"},          {9, "Work"},       {12, "Mobile"},
+    {21, "Company"},  {27, "Home Address"}, {28, "Home City"}, {29, "Home State"},
+    {30, "Home ZIP"}, {31, "Home Country"}, {32, "Birthday"},  {36, "Yahoo! Phone"},
 };
 
 std::string yahooHeader() { return csvRow(40, kYahooHeader, "Other"); }
 
 std::map<std::size_t, std::string> yahooAnn() {
-    return {{0, "Ann"},           {1, "Marie"},        {2, "Lee"},
-            {4, "ann@mail.com"},  {5, "Friends"},      {8, "555-111-2222"},
-            {9, "555-987-6543"},  {12, "555-333-4444"}, {21, "Acme Tools"},
-            {27, "12 Oak Street"}, {28, "Austin"},      {29, "tx"},
-            {30, "78701"},        {31, "USA"},         {32, "1/5/1980"},
-            {36, "555-000-0000"}};
+    return {{0, "Ann"},         {1, "Marie"},          {2, "Lee"},          {4, "ann@mail.com"},
+            {5, "Friends"},     {8, "555-111-2222"},   {9, "555-987-6543"}, {12, "555-333-4444"},
+            {21, "Acme Tools"}, {27, "12 Oak Street"}, {28, "Austin"},      {29, "tx"},
+            {30, "78701"},      {31, "USA"},           {32, "1/5/1980"},    {36, "555-000-0000"}};
 }
 
 class YahooLayout : public ImportTest {};
@@ -103,9 +102,11 @@ TEST_F(YahooLayout, PlaceRulesDropWhatCannotBeAnAddress) {
 
 TEST_F(YahooLayout, BirthdayExamplesAndARepeatedHeaderLine) {
     std::vector<std::string> lines = {yahooHeader()};
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"1/5/1980", "19800105"}, {"5/12/1980", "19800512"}, {"12/5/1980", "19801205"},
-        {"13/01/1980", ""},       {"01/05/1880", ""}};
+    const std::vector<std::pair<std::string, std::string>> cases = {{"1/5/1980", "19800105"},
+                                                                    {"5/12/1980", "19800512"},
+                                                                    {"12/5/1980", "19801205"},
+                                                                    {"13/01/1980", ""},
+                                                                    {"01/05/1880", ""}};
     int i = 0;
     for (const auto& c : cases) {
         auto cells = yahooAnn();
@@ -133,19 +134,24 @@ TEST_F(YahooLayout, NoCompanyMeansTheCompanyLineIsNotPrinted) {
 // ---- Layout 2: Outlook ----------------------------------------------------
 
 const std::map<std::size_t, std::string> kOutlookHeader = {
-    {0, "First Name"},     {1, "Middle Name"}, {2, "Last Name"},    {8, "Birthday"},
-    {14, "E-mail Address"}, {18, "Home Phone"}, {19, "Primary Phone"}, {20, "Mobile Phone"},
-    {25, "Web Page"},
+    {0, "First Name"},     {1, "Middle Name"},     {2, "Last Name"},
+    {8, "Birthday"},       {14, "E-mail Address"}, {18, "Home Phone"},
+    {19, "Primary Phone"}, {20, "Mobile Phone"},   {25, "Web Page"},
 };
 
 class OutlookLayout : public ImportTest {};
 
 TEST_F(OutlookLayout, TakesItsColumnsAndStripsPhoneMarks) {
     const std::string header = csvRow(30, kOutlookHeader, "Other");
-    std::map<std::size_t, std::string> cells = {
-        {0, "Carl"},        {1, "James"},           {2, "Young"},         {8, "12/5/1980"},
-        {14, "carl@x.net"}, {18, "+1 (555) 123-4567"}, {20, "(555) 222-3333"}, {5, "Street"},
-        {25, "www.example.com"}};
+    std::map<std::size_t, std::string> cells = {{0, "Carl"},
+                                                {1, "James"},
+                                                {2, "Young"},
+                                                {8, "12/5/1980"},
+                                                {14, "carl@x.net"},
+                                                {18, "+1 (555) 123-4567"},
+                                                {20, "(555) 222-3333"},
+                                                {5, "Street"},
+                                                {25, "www.example.com"}};
     importLines({header, csvRow(30, cells)});
     ASSERT_EQ(records().size(), 1u);
     const std::vector<ContactRecord> all = records();
@@ -176,7 +182,8 @@ TEST_F(OutlookLayout, SkipsLinesWithoutLastNameOrEmailAndHeaderRepeats) {
 class NameEmailLayout : public ImportTest {};
 
 TEST_F(NameEmailLayout, HeaderIsCutAfterTheEmailColumn) {
-    ImportLayout l = ImportLayout::recognise("First Name,Last Name,E-mail Address,Business Phone,Notes,More");
+    ImportLayout l =
+        ImportLayout::recognise("First Name,Last Name,E-mail Address,Business Phone,Notes,More");
     EXPECT_EQ(l.number(), 3);
     EXPECT_EQ(l.headerColumns(),
               (std::vector<std::string>{"First Name", "Last Name", "E-mail Address",
@@ -184,11 +191,8 @@ TEST_F(NameEmailLayout, HeaderIsCutAfterTheEmailColumn) {
 }
 
 TEST_F(NameEmailLayout, TakesNamesAndEmailAndCutsAfterTheDomain) {
-    importLines({"First Name,Last Name,E-mail Address",
-                 "Ann,Lee,ann@mail.com,555-1234,ignored",
-                 "Hans,Meyer,hans@web.de",
-                 ",Nobody,no@mail.com",
-                 "Name,E-mail Address"});
+    importLines({"First Name,Last Name,E-mail Address", "Ann,Lee,ann@mail.com,555-1234,ignored",
+                 "Hans,Meyer,hans@web.de", ",Nobody,no@mail.com", "Name,E-mail Address"});
     ASSERT_EQ(records().size(), 2u);
     EXPECT_EQ(records()[0].get(Field::FirstName), "Ann");
     EXPECT_EQ(records()[0].get(Field::LastName), "Lee");
@@ -207,9 +211,9 @@ TEST_F(NameEmailLayout, MiddleNameInColumnTwoAndEmailInColumnThree) {
 TEST_F(NameEmailLayout, HeaderWithoutFirstNameIsAnError) {
     auto result = importLines({"Display Name,E-mail Address", "Ann Lee,ann@x.com"});
     EXPECT_EQ(result.outcome, ImportResult::Failed);
-    EXPECT_EQ(dialogs.messages(),
-              std::vector<std::string>{"Error|An error has occurred. Error number 5 -- Invalid "
-                                       "procedure call or argument.  Try again, or notify Varnel."});
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{
+                                      "Error|An error has occurred. Error number 5 -- Invalid "
+                                      "procedure call or argument.  Try again, or notify Varnel."});
     ASSERT_FALSE(dialogs.log.empty());
     EXPECT_EQ(dialogs.log.back().buttons, Buttons::RetryCancel);
     EXPECT_EQ(dialogs.log.back().icon, Icon::Critical);
@@ -256,9 +260,11 @@ TEST_F(OwnExportLayout, AllEighteenColumnsComeBack) {
 
 TEST_F(OwnExportLayout, DashBirthdatesAndTheCompanyFlag) {
     std::vector<std::string> lines = {exportHeader(ExportFormat::Csv)};
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"04-10-1980", "19800410"}, {"4-10-1980", "19800410"}, {"04/10/1980", "19800410"},
-        {"13-40-1980", "19801340"}, {"", ""}};
+    const std::vector<std::pair<std::string, std::string>> cases = {{"04-10-1980", "19800410"},
+                                                                    {"4-10-1980", "19800410"},
+                                                                    {"04/10/1980", "19800410"},
+                                                                    {"13-40-1980", "19801340"},
+                                                                    {"", ""}};
     int i = 0;
     for (const auto& c : cases) {
         std::string n = std::to_string(i++);

@@ -1,7 +1,8 @@
 // The cleaning rules of the CSV import, one rule at a time.
+#include "exchange/import_rules.h"
+
 #include <gtest/gtest.h>
 
-#include "exchange/import_rules.h"
 #include "store/run_error.h"
 
 namespace varnel {

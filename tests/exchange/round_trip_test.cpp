@@ -13,10 +13,10 @@ namespace {
 using testing::ScriptedDialogs;
 using testing::TempDir;
 
-const char* const kFirst[] = {"James", "Mary",  "Robert", "Patricia", "John",   "Jennifer",
-                              "Michael", "Linda", "David", "Elizabeth", "Jos\xE9", "Zo\xEB"};
-const char* const kLast[] = {"Smith",  "Johnson", "Williams", "Brown",   "Jones",
-                             "Garcia", "Miller",  "Davis",    "O'Neil",  "M\xFCller"};
+const char* const kFirst[] = {"James",   "Mary",  "Robert", "Patricia",  "John",    "Jennifer",
+                              "Michael", "Linda", "David",  "Elizabeth", "Jos\xE9", "Zo\xEB"};
+const char* const kLast[] = {"Smith",  "Johnson", "Williams", "Brown",  "Jones",
+                             "Garcia", "Miller",  "Davis",    "O'Neil", "M\xFCller"};
 const char* const kCity[] = {"Austin", "Springfield", "Portland", "Fort Worth", "Saint Paul"};
 const char* const kState[] = {"TX", "IL", "OR", "MN", "CA", "NY"};
 
@@ -41,7 +41,8 @@ ContactRecord person(int i) {
                                     std::to_string(i % 28 + 1));
     }
     r.set(Field::Category, i % 2 ? "Family;Friends" : "Work");
-    r.set(Field::Notes, i % 10 == 0 ? "Met at the " + std::to_string(1990 + i % 30) + " reunion; "
+    r.set(Field::Notes, i % 10 == 0 ? "Met at the " + std::to_string(1990 + i % 30) +
+                                          " reunion; "
                                           "likes \xABhome-made\xBB jam"
                                     : "");
     const bool company = i % 4 == 1;
@@ -52,7 +53,7 @@ ContactRecord person(int i) {
 }
 
 class RoundTrip : public ::testing::Test {
-protected:
+  protected:
     RoundTrip() {
         file.open(dir / "Family.DAT");
         for (int i = 0; i < 1000; ++i) {
@@ -108,7 +109,8 @@ TEST_F(RoundTrip, CleaningDropsOnlyWhatItsRulesDrop) {
     odd.set(Field::City, "Route 66");
     odd.set(Field::State, "tx");
     file.appendRecord(odd);
-    ExportResult exported = exportContacts(file, file.path(), dir.path(), ExportFormat::Csv, dialogs);
+    ExportResult exported =
+        exportContacts(file, file.path(), dir.path(), ExportFormat::Csv, dialogs);
     ContactFile empty;
     empty.open(dir / "New.DAT");
     importCsvFile(empty, exported.path, true, dialogs);

@@ -1,7 +1,8 @@
 // The Edit menu's rules on a plain text box.
+#include "shell/edit_menu.h"
+
 #include <gtest/gtest.h>
 
-#include "shell/edit_menu.h"
 #include "shell/lookups.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -13,7 +14,7 @@ using testing::ScriptedDialogs;
 using testing::ShownBox;
 
 class Button : public EditTarget {
-public:
+  public:
     bool isTextBox() const override { return false; }
     std::string selectedText() const override { return {}; }
     void replaceSelection(const std::string&) override { touched = true; }

@@ -4,9 +4,9 @@
 #include "app/gui/frmVarnel.h"
 #include "exchange/gui/frmVRExport.h"
 #include "exchange/gui/frmVRImport.h"
+#include "shell/gui/documents.h"
 #include "shell/gui/frmVRAbout.h"
 #include "shell/gui/qt_edit_target.h"
-#include "shell/gui/documents.h"
 #include "shell/lookups.h"
 
 namespace varnel {
@@ -25,13 +25,9 @@ void frmVarnel::mnuExport_Click() {
     window->show();
 }
 
-void frmVarnel::mnuStates_Click() {
-    ctx_.dialogs.shellOpen(stateListTarget(ctx_));
-}
+void frmVarnel::mnuStates_Click() { ctx_.dialogs.shellOpen(stateListTarget(ctx_)); }
 
-void frmVarnel::mnuManual_Click() {
-    ctx_.dialogs.shellOpen(userManualTarget(ctx_));
-}
+void frmVarnel::mnuManual_Click() { ctx_.dialogs.shellOpen(userManualTarget(ctx_)); }
 
 void frmVarnel::mnuAbout_Click() {
     auto* about = new frmVRAbout;
@@ -41,9 +37,7 @@ void frmVarnel::mnuAbout_Click() {
 
 void frmVarnel::cmdZipFinder_Click() { ctx_.dialogs.shellOpen(std::string(kZipLookupAddress)); }
 
-void frmVarnel::cmdPeopleFind_Click() {
-    ctx_.dialogs.shellOpen(std::string(kPeopleSearchAddress));
-}
+void frmVarnel::cmdPeopleFind_Click() { ctx_.dialogs.shellOpen(std::string(kPeopleSearchAddress)); }
 
 void frmVarnel::mnuVREdit_Click() { applyEditMenuState(focusWidget(), mnuCut, mnuCopy, mnuPaste); }
 

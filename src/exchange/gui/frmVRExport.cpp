@@ -7,8 +7,8 @@
 
 #include "app/gui/frmVarnel.h"
 #include "exchange/contact_export.h"
-#include "shell/gui/frmVRAbout.h"
 #include "shell/gui/documents.h"
+#include "shell/gui/frmVRAbout.h"
 #include "shell/lookups.h"
 
 namespace varnel {
@@ -44,8 +44,8 @@ frmVRExport::frmVRExport(AppContext& context, frmVarnel& main, QWidget* parent)
 
     frExpOptions = new QGroupBox(central);
     frExpOptions->setObjectName("frExpOptions");
-    optExpCGCSV = new QRadioButton("Export contacts to comma separated values (.csv) file",
-                                   frExpOptions);
+    optExpCGCSV =
+        new QRadioButton("Export contacts to comma separated values (.csv) file", frExpOptions);
     optExpCGCSV->setObjectName("optExpCGCSV");
     optExpCGCSV->setToolTip(
         "Creates and stores a csv file of contacts, with file name of: VRNC_filename.csv");
@@ -128,9 +128,7 @@ void frmVRExport::mnuETFileExit_Click() {
     main_.close();
 }
 
-void frmVRExport::mnuETHelpUM_Click() {
-    ctx_.dialogs.shellOpen(userManualTarget(ctx_));
-}
+void frmVRExport::mnuETHelpUM_Click() { ctx_.dialogs.shellOpen(userManualTarget(ctx_)); }
 
 void frmVRExport::mnuETHelpAbout_Click() {
     auto* about = new frmVRAbout;

@@ -17,7 +17,7 @@ class frmVarnel;
 
 class frmVRExport : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     frmVRExport(AppContext& context, frmVarnel& main, QWidget* parent = nullptr);
 
     void Form_Load();
@@ -36,7 +36,7 @@ public:
     QAction* mnuETHelpUM;
     QAction* mnuETHelpAbout;
 
-public slots:
+  public slots:
     void optExpCGCSV_Click();
     void optExpCGTXT_Click();
     void cmdExpCreate_Click();
@@ -45,10 +45,10 @@ public slots:
     void mnuETHelpUM_Click();
     void mnuETHelpAbout_Click();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     AppContext& ctx_;
     frmVarnel& main_;
     bool ending_ = false;

@@ -9,9 +9,9 @@
 #include "app/gui/frmVarnel.h"
 #include "exchange/csv_import.h"
 #include "ports/gui/qt_text.h"
+#include "shell/gui/documents.h"
 #include "shell/gui/frmVRAbout.h"
 #include "shell/gui/qt_edit_target.h"
-#include "shell/gui/documents.h"
 #include "shell/lookups.h"
 
 namespace varnel {
@@ -133,8 +133,11 @@ void frmVRImport::cmdStartImport_Click() {
             cmdStartImport->setEnabled(false);
             cmdImpCancel->setFocus();
             break;
-        case ImportResult::Refused: break;
-        case ImportResult::Failed: afterError(result.errorAnswer == Answer::Cancel); break;
+        case ImportResult::Refused:
+            break;
+        case ImportResult::Failed:
+            afterError(result.errorAnswer == Answer::Cancel);
+            break;
     }
 }
 
@@ -162,7 +165,9 @@ void frmVRImport::mnuITEdit_Click() {
     applyEditMenuState(focusWidget(), mnuITEditCut, mnuITEditCopy, mnuITEditPaste);
 }
 
-void frmVRImport::mnuITEditCut_Click() { editCut(editTargetFor(focusWidget()).get(), ctx_.dialogs); }
+void frmVRImport::mnuITEditCut_Click() {
+    editCut(editTargetFor(focusWidget()).get(), ctx_.dialogs);
+}
 
 void frmVRImport::mnuITEditCopy_Click() {
     editCopy(editTargetFor(focusWidget()).get(), ctx_.dialogs);
@@ -172,9 +177,7 @@ void frmVRImport::mnuITEditPaste_Click() {
     editPaste(editTargetFor(focusWidget()).get(), ctx_.dialogs);
 }
 
-void frmVRImport::mnuITHelpUM_Click() {
-    ctx_.dialogs.shellOpen(userManualTarget(ctx_));
-}
+void frmVRImport::mnuITHelpUM_Click() { ctx_.dialogs.shellOpen(userManualTarget(ctx_)); }
 
 void frmVRImport::mnuITHelpAbout_Click() {
     auto* about = new frmVRAbout;

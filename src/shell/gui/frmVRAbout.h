@@ -10,7 +10,7 @@ namespace varnel {
 
 class frmVRAbout : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmVRAbout(QWidget* parent = nullptr);
 
     void Form_Load();
@@ -24,7 +24,7 @@ public:
     QFrame* linDivider;
     QPushButton* cmdOK;
 
-public slots:
+  public slots:
     void cmdOK_Click();
 };
 

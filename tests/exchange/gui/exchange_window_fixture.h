@@ -15,7 +15,7 @@
 namespace varnel::testing {
 
 class MainWindowFixture : public ::testing::Test {
-protected:
+  protected:
     MainWindowFixture() : ctx(dialogs, printer, clock, dir.path()) {
         main = std::make_unique<frmVarnel>(ctx);
         main->Form_Load();

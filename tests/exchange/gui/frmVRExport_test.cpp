@@ -1,10 +1,11 @@
 // The export window: its controls, both formats and the error outcomes.
+#include "exchange/gui/frmVRExport.h"
+
 #include <gtest/gtest.h>
 
 #include <QToolTip>
 
 #include "exchange/gui/exchange_window_fixture.h"
-#include "exchange/gui/frmVRExport.h"
 #include "shell/gui/frmVRAbout.h"
 
 namespace varnel {
@@ -18,7 +19,7 @@ const char* const kCsvHeader =
     "Address,Home Phone,Cell Phone,Work Phone,Email,Birthdate,Category,Notes\r\n";
 
 class ExportWindow : public testing::MainWindowFixture {
-protected:
+  protected:
     frmVRExport* open() {
         main->mnuExport->trigger();
         frmVRExport* w = shown<frmVRExport>();
@@ -34,12 +35,13 @@ TEST_F(ExportWindow, OpensWithNoOptionChosenAndCreateDisabled) {
     EXPECT_EQ(w->windowTitle(), "Export Contacts  [VRN_Contacts]");
     EXPECT_EQ(w->lblExpBanner->text(), "Varnel");
     EXPECT_EQ(w->lblExpBanner->font().family(), "Times New Roman");
-    EXPECT_EQ(w->lblExport->text(),
-              "Select type of export file to create, Comma Separated Values (csv) or Text (txt).\r\n"
-              "Export file will contain First Name, Middle Initial, Last Name, Street Address1,\r\n"
-              "Street Address 2, City, State, Zip Code, Country, Company, Incl Company, Home "
-              "Phone,\r\nCell Phone, Work Phone, Email Address, Birthdate, Category, and Notes.\r\n"
-              "The export file will be stored in your Varnel folder.");
+    EXPECT_EQ(
+        w->lblExport->text(),
+        "Select type of export file to create, Comma Separated Values (csv) or Text (txt).\r\n"
+        "Export file will contain First Name, Middle Initial, Last Name, Street Address1,\r\n"
+        "Street Address 2, City, State, Zip Code, Country, Company, Incl Company, Home "
+        "Phone,\r\nCell Phone, Work Phone, Email Address, Birthdate, Category, and Notes.\r\n"
+        "The export file will be stored in your Varnel folder.");
     EXPECT_FALSE(w->optExpCGCSV->isChecked());
     EXPECT_FALSE(w->optExpCGTXT->isChecked());
     EXPECT_FALSE(w->cmdExpCreate->isEnabled());
@@ -89,9 +91,9 @@ TEST_F(ExportWindow, AnEmptyFileSaysSoAndWritesNothing) {
     frmVRExport* w = open();
     w->optExpCGCSV->click();
     w->cmdExpCreate->click();
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{
-                                      "Export file not created|Export file could not be "
-                                      "created.  There were no contacts on file."});
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{"Export file not created|Export file could not be "
+                                       "created.  There were no contacts on file."});
     EXPECT_FALSE(std::filesystem::exists(dir / "VRNC_VRN_Contacts.csv"));
 }
 

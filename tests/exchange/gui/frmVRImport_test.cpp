@@ -1,8 +1,9 @@
 // The import window: its controls, the file choice, the import and its outcomes.
+#include "exchange/gui/frmVRImport.h"
+
 #include <gtest/gtest.h>
 
 #include "exchange/gui/exchange_window_fixture.h"
-#include "exchange/gui/frmVRImport.h"
 #include "shell/gui/frmVRAbout.h"
 
 namespace varnel {
@@ -12,7 +13,7 @@ using testing::ShownBox;
 using testing::writeFileBytes;
 
 class ImportWindow : public testing::MainWindowFixture {
-protected:
+  protected:
     frmVRImport* open() {
         main->mnuImport->trigger();
         frmVRImport* w = shown<frmVRImport>();
@@ -73,9 +74,9 @@ TEST_F(ImportWindow, ImportWithoutAFileBeepsAndSaysSo) {
     w->cmdStartImport_Click();
     ASSERT_EQ(dialogs.log.size(), 2u);
     EXPECT_EQ(dialogs.log[0].kind, ShownBox::Beep);
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{
-                                      "No csv file selected|Click 'Open csv file' to select a "
-                                      "file to import."});
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{"No csv file selected|Click 'Open csv file' to select a "
+                                       "file to import."});
     EXPECT_EQ(dialogs.log[1].icon, Icon::Information);
 }
 

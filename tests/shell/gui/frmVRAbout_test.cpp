@@ -1,10 +1,10 @@
 // The About box.
+#include "shell/gui/frmVRAbout.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QPointer>
-
-#include "shell/gui/frmVRAbout.h"
 
 namespace varnel {
 namespace {
