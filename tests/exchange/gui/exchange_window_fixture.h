@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <vector>
 
 #include "app/gui/frmVarnel.h"
 #include "support/fixed_clock.h"
@@ -22,11 +23,16 @@ class MainWindowFixture : public ::testing::Test {
         dialogs.log.clear();
     }
     ~MainWindowFixture() override {
-        // Windows closed during the test are deleted here, the rest with the main window.
+        // Windows closed during the test are deleted first, then those still open.
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // Menus are top-level widgets too, owned by their windows: guard every pointer.
+        std::vector<QPointer<QWidget>> windows;
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w != main.get() && w->testAttribute(Qt::WA_DeleteOnClose)) delete w;
+            if (w != main.get() && !w->parentWidget() && w->testAttribute(Qt::WA_DeleteOnClose)) {
+                windows.emplace_back(w);
+            }
         }
+        for (QPointer<QWidget>& w : windows) delete w.data();
     }
 
     // The top-level window of type T that is showing, if any.
