@@ -22,11 +22,10 @@ void styleTables(QTextFrame* frame, double pixelsPerPoint) {
         if (auto* table = qobject_cast<QTextTable*>(child)) {
             QTextTableFormat format = table->format();
             format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-            format.setBorder(0.5 * pixelsPerPoint);
+            format.setBorder(0.75 * pixelsPerPoint);
             format.setBorderBrush(QColor(150, 150, 150));
             format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-            format.setBorderCollapse(true);
-            format.setCellPadding(2.5 * pixelsPerPoint);
+            format.setCellPadding(1.8 * pixelsPerPoint);
             format.setCellSpacing(0);
             format.setTopMargin(3 * pixelsPerPoint);
             format.setBottomMargin(6 * pixelsPerPoint);
