@@ -27,9 +27,16 @@ bool isBlankLine(std::string_view line) {
     return true;
 }
 
+// A record field is one line: a line break that came inside quotes becomes a
+// space, so the contact's lines, printouts and exports stay whole.
+std::string oneLine(const std::string& value) {
+    if (value.find_first_of("\r\n") == std::string::npos) return value;
+    return replaceAll(replaceAll(replaceAll(value, "\r\n", " "), "\r", " "), "\n", " ");
+}
+
 ContactRecord buildRecord(const ImportValues& v, bool remindersOn) {
     ContactRecord record;
-    for (Field f : kImportedFields) record.set(f, v[f]);
+    for (Field f : kImportedFields) record.set(f, oneLine(v[f]));
     // A record never offers a company line that is not there.
     if (trimSpaces(v[Field::Company]).empty()) record.set(Field::IncludeCompany, "0");
     record.set(Field::BdayReminder, remindersOn ? "1" : "0");

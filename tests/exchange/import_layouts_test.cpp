@@ -289,7 +289,10 @@ TEST_F(OwnExportLayout, QuotedMultiLineNotesStayInTheirContact) {
                       "", ""}) +
            "\r\n");
     ASSERT_EQ(records().size(), 2u);
-    EXPECT_EQ(records()[0].get(Field::Notes), "line one\r\nline two");
+    // Stored on one line, so that an export of it stays one line too.
+    EXPECT_EQ(records()[0].get(Field::Notes), "line one line two");
+    EXPECT_EQ(exportLine(records()[0], ExportFormat::Csv).find_first_of("\r\n"),
+              std::string::npos);
     EXPECT_EQ(records()[1].get(Field::FirstName), "Bob");
 }
 
