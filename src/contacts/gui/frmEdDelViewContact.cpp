@@ -12,10 +12,11 @@
 #include "contacts/contact_display.h"
 #include "contacts/contact_save.h"
 #include "contacts/find_list.h"
-#include "contacts/gui/edit_commands.h"
-#include "contacts/lookup_targets.h"
 #include "ports/gui/qt_text.h"
 #include "printing/one_contact_label.h"
+#include "shell/gui/documents.h"
+#include "shell/gui/qt_edit_target.h"
+#include "shell/lookups.h"
 #include "store/run_error.h"
 
 namespace varnel {
@@ -414,26 +415,34 @@ void frmEdDelViewContact::txtACCompany_Change() {
 }
 
 void frmEdDelViewContact::cmdStateAbb_Click() {
-    ctx_.dialogs.shellOpen(stateAbbreviationsDocument(ctx_.programFolder));
+    ctx_.dialogs.shellOpen(stateListTarget(ctx_));
     txtACState->setFocus();
 }
 
-void frmEdDelViewContact::cmdZipFinder_Click() { ctx_.dialogs.shellOpen(kZipLookupAddress); }
-void frmEdDelViewContact::cmdPeopleFind_Click() { ctx_.dialogs.shellOpen(kPeopleSearchAddress); }
+void frmEdDelViewContact::cmdZipFinder_Click() {
+    ctx_.dialogs.shellOpen(std::string(kZipLookupAddress));
+}
+void frmEdDelViewContact::cmdPeopleFind_Click() {
+    ctx_.dialogs.shellOpen(std::string(kPeopleSearchAddress));
+}
 
 // The contact detail sheet is printed from here once the listing side provides it.
 void frmEdDelViewContact::mnuEDVPrint_Click() {}
 
 void frmEdDelViewContact::mnuEDVEdit_Click() {
-    editMenuOpening(focusWidget(), mnuEDVCut, mnuEDVCopy);
+    applyEditMenuState(focusWidget(), mnuEDVCut, mnuEDVCopy, mnuEDVPaste);
 }
-void frmEdDelViewContact::mnuEDVCut_Click() { cutSelection(focusWidget(), ctx_.dialogs); }
-void frmEdDelViewContact::mnuEDVCopy_Click() { copySelection(focusWidget(), ctx_.dialogs); }
-void frmEdDelViewContact::mnuEDVPaste_Click() { pasteClipboard(focusWidget(), ctx_.dialogs); }
+void frmEdDelViewContact::mnuEDVCut_Click() {
+    editCut(editTargetFor(focusWidget()).get(), ctx_.dialogs);
+}
+void frmEdDelViewContact::mnuEDVCopy_Click() {
+    editCopy(editTargetFor(focusWidget()).get(), ctx_.dialogs);
+}
+void frmEdDelViewContact::mnuEDVPaste_Click() {
+    editPaste(editTargetFor(focusWidget()).get(), ctx_.dialogs);
+}
 
-void frmEdDelViewContact::mnuEDVManual_Click() {
-    ctx_.dialogs.shellOpen(userManualDocument(ctx_.programFolder));
-}
+void frmEdDelViewContact::mnuEDVManual_Click() { ctx_.dialogs.shellOpen(userManualTarget(ctx_)); }
 
 // The About box belongs to the main window; its handler shows it.
 void frmEdDelViewContact::mnuEDVAbout_Click() { main_.mnuAbout_Click(); }

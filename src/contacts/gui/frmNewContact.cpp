@@ -7,9 +7,10 @@
 
 #include "app/gui/frmVarnel.h"
 #include "contacts/contact_save.h"
-#include "contacts/gui/edit_commands.h"
-#include "contacts/lookup_targets.h"
 #include "ports/gui/qt_text.h"
+#include "shell/gui/documents.h"
+#include "shell/gui/qt_edit_target.h"
+#include "shell/lookups.h"
 #include "store/run_error.h"
 
 namespace varnel {
@@ -195,21 +196,27 @@ void frmNewContact::closeEvent(QCloseEvent* event) {
 }
 
 void frmNewContact::cmdStateAbb_Click() {
-    ctx_.dialogs.shellOpen(stateAbbreviationsDocument(ctx_.programFolder));
+    ctx_.dialogs.shellOpen(stateListTarget(ctx_));
     txtACState->setFocus();
 }
 
-void frmNewContact::cmdZipFinder_Click() { ctx_.dialogs.shellOpen(kZipLookupAddress); }
-void frmNewContact::cmdPeopleFind_Click() { ctx_.dialogs.shellOpen(kPeopleSearchAddress); }
-
-void frmNewContact::mnuNewEdit_Click() { editMenuOpening(focusWidget(), mnuNewCut, mnuNewCopy); }
-void frmNewContact::mnuNewCut_Click() { cutSelection(focusWidget(), ctx_.dialogs); }
-void frmNewContact::mnuNewCopy_Click() { copySelection(focusWidget(), ctx_.dialogs); }
-void frmNewContact::mnuNewPaste_Click() { pasteClipboard(focusWidget(), ctx_.dialogs); }
-
-void frmNewContact::mnuNewManual_Click() {
-    ctx_.dialogs.shellOpen(userManualDocument(ctx_.programFolder));
+void frmNewContact::cmdZipFinder_Click() { ctx_.dialogs.shellOpen(std::string(kZipLookupAddress)); }
+void frmNewContact::cmdPeopleFind_Click() {
+    ctx_.dialogs.shellOpen(std::string(kPeopleSearchAddress));
 }
+
+void frmNewContact::mnuNewEdit_Click() {
+    applyEditMenuState(focusWidget(), mnuNewCut, mnuNewCopy, mnuNewPaste);
+}
+void frmNewContact::mnuNewCut_Click() { editCut(editTargetFor(focusWidget()).get(), ctx_.dialogs); }
+void frmNewContact::mnuNewCopy_Click() {
+    editCopy(editTargetFor(focusWidget()).get(), ctx_.dialogs);
+}
+void frmNewContact::mnuNewPaste_Click() {
+    editPaste(editTargetFor(focusWidget()).get(), ctx_.dialogs);
+}
+
+void frmNewContact::mnuNewManual_Click() { ctx_.dialogs.shellOpen(userManualTarget(ctx_)); }
 
 // The About box belongs to the main window; its handler shows it.
 void frmNewContact::mnuNewAbout_Click() { main_.mnuAbout_Click(); }

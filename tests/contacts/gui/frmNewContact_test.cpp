@@ -5,7 +5,7 @@
 #include <QMenu>
 
 #include "contact_window_fixture.h"
-#include "contacts/lookup_targets.h"
+#include "shell/lookups.h"
 
 namespace varnel::testing {
 namespace {
@@ -344,9 +344,10 @@ TEST_F(NewContactForm, LookUpsOpenThroughTheShell) {
     f->cmdZipFinder->click();
     f->cmdPeopleFind->click();
     f->mnuNewManual->trigger();
-    EXPECT_EQ(dialogs.opened, (std::vector<std::string>{
-                                  (dir / "vrn_state_abbreviations.pdf").string(), kZipLookupAddress,
-                                  kPeopleSearchAddress, (dir / "vrnUman.pdf").string()}));
+    EXPECT_EQ(dialogs.opened,
+              (std::vector<std::string>{
+                  (dir / "vrn_state_abbreviations.pdf").string(), std::string(kZipLookupAddress),
+                  std::string(kPeopleSearchAddress), (dir / "vrnUman.pdf").string()}));
 }
 
 TEST_F(NewContactForm, EditMenuFollowsTheSelection) {
