@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QWidget>
+#include <algorithm>
 
 #include "ports/gui/qt_text.h"
 
@@ -29,6 +30,17 @@ ContactBoxes::ContactBoxes(QWidget* parent) {
         auto* edit = new QLineEdit(parent);
         edit->setObjectName(boxName(b));
         edit->installEventFilter(enter);
+        // A pasted line break would split the record's line: it becomes a space.
+        QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
+            if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n'))) return;
+            const int cursor = edit->cursorPosition();
+            QString oneLine = text;
+            oneLine.replace(QLatin1String("\r\n"), QLatin1String(" "));
+            oneLine.replace(QLatin1Char('\r'), QLatin1Char(' '));
+            oneLine.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            edit->setText(oneLine);
+            edit->setCursorPosition(std::min(cursor, static_cast<int>(oneLine.size())));
+        });
         auto* caption = new QLabel(boxCaption(b), parent);
         caption->setBuddy(edit);
         boxes_[i] = edit;

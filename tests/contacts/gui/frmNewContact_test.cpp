@@ -377,5 +377,19 @@ TEST_F(NewContactForm, EditMenuFollowsTheSelection) {
     EXPECT_EQ(f->txtACCity->text(), "Main");
 }
 
+TEST_F(NewContactForm, PastedLineBreaksBecomeSpacesSoTheRecordStaysOneLine) {
+    frmNewContact* f = openForm();
+    type(f->txtACLName, "Smith");
+    dialogs.clipboard = "Call after 5\r\nnot on Sundays\nthanks";
+    f->txtACNotes->setFocus();
+    f->mnuNewPaste->trigger();
+    EXPECT_EQ(f->txtACNotes->text(), "Call after 5 not on Sundays thanks");
+    f->cmdSave->click();
+    const std::string bytes = fileBytes();
+    ASSERT_EQ(bytes.size(), 518u);
+    EXPECT_EQ(bytes.find_first_of("\r\n"), 516u);
+    EXPECT_EQ(bytes.substr(321, 34), "Call after 5 not on Sundays thanks");
+}
+
 }  // namespace
 }  // namespace varnel::testing
