@@ -14,15 +14,15 @@ namespace varnel {
 // Swallows Enter in a text box and moves the focus on as Tab does.
 class EnterMovesFocus : public QObject {
     Q_OBJECT
-  public:
+public:
     using QObject::QObject;
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 class ContactBoxes {
-  public:
+public:
     // Creates the boxes and their caption labels as children of `parent`.
     explicit ContactBoxes(QWidget* parent);
 
@@ -46,7 +46,7 @@ class ContactBoxes {
     QLineEdit* first() const { return box(ContactBox::FName); }
     QLineEdit* last() const { return box(ContactBox::Notes); }
 
-  private:
+private:
     std::array<QLineEdit*, kContactBoxCount> boxes_{};
     std::array<QLabel*, kContactBoxCount> labels_{};
 };

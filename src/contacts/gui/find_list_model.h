@@ -11,7 +11,7 @@ namespace varnel {
 
 class FindListModel : public QAbstractListModel {
     Q_OBJECT
-  public:
+public:
     using QAbstractListModel::QAbstractListModel;
 
     static constexpr int RecordRole = Qt::UserRole;
@@ -24,7 +24,7 @@ class FindListModel : public QAbstractListModel {
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-  private:
+private:
     std::vector<FindEntry> entries_;
 };
 

@@ -22,7 +22,7 @@ class frmVarnel;
 
 class frmEdDelViewContact : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     frmEdDelViewContact(AppContext& context, frmVarnel& main);
 
     // Creates the browser afresh (a hidden one left by "Print Label" is
@@ -82,7 +82,7 @@ class frmEdDelViewContact : public QMainWindow {
     QAction* mnuEDVManual;
     QAction* mnuEDVAbout;
 
-  public slots:
+public slots:
     void cboFindContact_Click(int index);
     void cmdFirst_Click();
     void cmdPrevious_Click();
@@ -104,10 +104,10 @@ class frmEdDelViewContact : public QMainWindow {
     void mnuEDVManual_Click();
     void mnuEDVAbout_Click();
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     void buildMenus();
     void buildControls();
     // Shows record k and refills the find list, or changes nothing on error.

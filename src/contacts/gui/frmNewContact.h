@@ -19,7 +19,7 @@ class frmVarnel;
 
 class frmNewContact : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     frmNewContact(AppContext& context, frmVarnel& main);
 
     // Hides the main window, shows this one with its title, focus on the first name.
@@ -63,7 +63,7 @@ class frmNewContact : public QMainWindow {
     QAction* mnuNewManual;
     QAction* mnuNewAbout;
 
-  public slots:
+public slots:
     void cmdSave_Click();
     void cmdCancel_Click();
     void cmdStateAbb_Click();
@@ -77,10 +77,10 @@ class frmNewContact : public QMainWindow {
     void mnuNewManual_Click();
     void mnuNewAbout_Click();
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     void buildMenus();
     void buildControls();
 

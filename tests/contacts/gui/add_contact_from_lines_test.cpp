@@ -8,7 +8,7 @@ namespace varnel::testing {
 namespace {
 
 class AddContactFromLines : public ContactWindowTest {
-  protected:
+protected:
     void typeLines(const std::array<QString, 5>& lines) {
         for (std::size_t i = 0; i < 5; ++i) type(main->txtVRLines[i], lines[i]);
     }

@@ -54,7 +54,7 @@ inline std::string bytesOf(const std::vector<ContactRecord>& records) {
 }
 
 class ContactWindowTest : public ::testing::Test {
-  protected:
+protected:
     // Writes the contact file, then starts the main window on it.
     void start(const std::vector<ContactRecord>& records = {}) {
         writeFileBytes(filePath(), bytesOf(records));

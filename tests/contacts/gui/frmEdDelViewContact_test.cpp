@@ -35,7 +35,7 @@ struct CpuStopwatch {
 };
 
 class ContactBrowser : public ContactWindowTest {
-  protected:
+protected:
     std::vector<ContactRecord> three() {
         ContactRecord zed = person("Zed", "", "Zulu");
         ContactRecord ann = person("ann", "Q", "Able");

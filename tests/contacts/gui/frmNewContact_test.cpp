@@ -13,7 +13,7 @@ namespace {
 using B = ContactBox;
 
 class NewContactForm : public ContactWindowTest {
-  protected:
+protected:
     frmNewContact* openForm(const std::vector<ContactRecord>& records = {}) {
         start(records);
         main->cmdAddContact_Click();
