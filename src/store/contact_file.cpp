@@ -261,6 +261,9 @@ void deleteRecord(ContactFile& file, std::int32_t k, const std::filesystem::path
     file.writeRecord(k, marked);
     std::filesystem::path path = file.path();
     file.close();
+    // Reopening must not conjure up an empty file where the contact file vanished.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) throw RunError(RunError::FileNotFound);
     file.open(path);
     try {
         CompactContactFile(file, n, programFolder);

@@ -222,6 +222,18 @@ TEST_F(Deletion, FailureLeavesTheOldFileWholeAndReportsIt) {
     EXPECT_EQ(file.recordCount(), 3);
 }
 
+TEST_F(Deletion, FileRemovedBehindTheProgramIsFileNotFoundAndNotRecreated) {
+    std::filesystem::remove(dir / "VRN_Contacts.DAT");
+    try {
+        deleteRecord(file, 2, dir.path());
+        FAIL() << "deleted";
+    } catch (const RunError& e) {
+        EXPECT_EQ(e.number(), 53);
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "VRN_Contacts.DAT"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "Tempf"));
+}
+
 TEST_F(Deletion, CompactionDropsEveryMarkedRecord) {
     ContactRecord r = file.readRecord(1);
     r.set(Field::FirstName, "*DELETED*");
