@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Varnel");
     QApplication::setApplicationVersion(VARNEL_VERSION);
+    QApplication::setStyle("Fusion");
 
     varnel::QtDialogs dialogs;
     varnel::QtPrinter printer;

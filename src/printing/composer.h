@@ -70,3 +70,28 @@ struct EnvelopeSizeEntry {
 extern const std::array<EnvelopeSizeEntry, 6> kEnvelopeSizes;
 
 }  // namespace varnel
+
+namespace varnel {
+
+// The default print origin: column 2, row 3.
+void setDefaultOrigin(ComposerState& s);
+
+// The composer's state as the main window's load sets it.
+void composerStart(ComposerState& s);
+
+// The composer part of the "Label stock" click; the label-position prompt follows it.
+void composerLabelClick(ComposerState& s);
+void composerEnvelopeClick(ComposerState& s);
+// A size picked in the envelope list (index 0 to 5).
+void composerEnvelopeSizeClick(ComposerState& s, int index);
+void composerLeftJustClick(ComposerState& s);
+void composerCenterClick(ComposerState& s);
+void composerPortraitClick(ComposerState& s);
+void composerLandscapeClick(ComposerState& s);
+// "Bold" / "Large Font" of envelopes.
+void composerEnvelopeOptionClick(ComposerState& s);
+// "Bold" / "Italic" of labels.
+void composerLabelOptionClick(ComposerState& s);
+void composerClear(ComposerState& s);
+
+}  // namespace varnel

@@ -24,11 +24,16 @@ struct Placement {
     int column = 1;    // 1-based character column of the current font
     FontSpec font;
     std::string text;  // Windows-1252
+    // The text's box by the reference metrics: its advance and the row height.
+    double width = 0.0;
+    double height = 0.0;
 };
 
 struct Document {
     Orientation orientation = Orientation::Portrait;
     PaperSize paper = PaperSize::Letter;
+    // False when the layout never chose a paper size: the printer keeps its own.
+    bool paperSet = false;
     int pageCount = 1;
     std::vector<Placement> placements;
 };

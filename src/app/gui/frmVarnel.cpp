@@ -1,40 +1,614 @@
 #include "app/gui/frmVarnel.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFont>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <filesystem>
 
+#include "ports/gui/qt_text.h"
 #include "store/run_error.h"
+#include "text/strings.h"
 
 namespace varnel {
 
+namespace {
+
+const char* const kIdleTitle = "Varnel - Address Book and Label Printer";
+const char* const kDefaultFile = "VRN_Contacts.DAT";
+
+QString twips(int pixels, double dpi) {
+    double value = pixels * 1440.0 / (dpi > 0 ? dpi : 96.0);
+    return QString::number(value, 'g', 7);
+}
+
+}  // namespace
+
 frmVarnel::frmVarnel(AppContext& context, QWidget* parent) : QMainWindow(parent), ctx_(context) {
-    setWindowTitle("Varnel");
+    setObjectName("frmVarnel");
+    setWindowTitle(kIdleTitle);
+    buildMenus();
+    buildControls();
+    connectHandlers();
+    setContactCommandsEnabled(false, true);
+    mnuFileBdayOn->setEnabled(false);
+    mnuFileBdayOff->setEnabled(false);
 }
 
 frmVarnel::~frmVarnel() = default;
 
-void frmVarnel::Form_Load() { show(); }
-ComposerState frmVarnel::readComposer() const { return formState_; }
-void frmVarnel::writeComposer(const ComposerState& state) { formState_ = state; }
-void frmVarnel::showAgain() { show(); }
-void frmVarnel::registerWindow(QWidget* window) { windows_.push_back(window); }
-void frmVarnel::mnuFileNew_Click() {}
-void frmVarnel::mnuFileOpen_Click() {}
-void frmVarnel::mnuFileClose_Click() {}
-void frmVarnel::mnuFileExit_Click() {}
-void frmVarnel::cmdVRExit_Click() {}
-void frmVarnel::closeEvent(QCloseEvent* event) { event->accept(); }
+void frmVarnel::buildMenus() {
+    auto action = [this](QMenu* menu, const char* name, const char* caption) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(name);
+        return a;
+    };
+    mnuFile = menuBar()->addMenu("&File");
+    mnuFile->setObjectName("mnuFile");
+    mnuFileNew = action(mnuFile, "mnuFileNew", "New");
+    mnuFileOpen = action(mnuFile, "mnuFileOpen", "Open");
+    mnuFileOpen->setShortcut(QKeySequence("Ctrl+O"));
+    mnuFileClose = action(mnuFile, "mnuFileClose", "Close");
+    mnuFile->addSeparator();
+    mnuFileBdayOn = action(mnuFile, "mnuFileBdayOn", "Enable Birthday Reminders");
+    mnuFileBdayOff = action(mnuFile, "mnuFileBdayOff", "Disable Birthday Reminders");
+    mnuFile->addSeparator();
+    mnuRetAddress = action(mnuFile, "mnuRetAddress", "Return Address Labels");
+    mnuStates = action(mnuFile, "mnuStates", "State Abbreviations");
+    mnuFile->addSeparator();
+    mnuFilePrint = action(mnuFile, "mnuFilePrint", "Print");
+    mnuFile->addSeparator();
+    mnuFileExit = action(mnuFile, "mnuFileExit", "Exit");
+
+    mnuVREdit = menuBar()->addMenu("&Edit");
+    mnuVREdit->setObjectName("mnuVREdit");
+    mnuCut = action(mnuVREdit, "mnuCut", "Cut");
+    mnuCopy = action(mnuVREdit, "mnuCopy", "Copy");
+    mnuPaste = action(mnuVREdit, "mnuPaste", "Paste");
+
+    mnuContacts = menuBar()->addMenu("&Contacts");
+    mnuContacts->setObjectName("mnuContacts");
+    mnuAdd = action(mnuContacts, "mnuAdd", "Add Contact");
+    mnuEdit = action(mnuContacts, "mnuEdit", "Edit Contact");
+    mnuFind = action(mnuContacts, "mnuFind", "Find Contact");
+    mnuDelete = action(mnuContacts, "mnuDelete", "Delete Contact");
+    mnuContacts->addSeparator();
+    mnuSrchContacts = action(mnuContacts, "mnuSrchContacts", "Search Contacts");
+    mnuContacts->addSeparator();
+    mnuImport = action(mnuContacts, "mnuImport", "Import Contacts");
+    mnuExport = action(mnuContacts, "mnuExport", "Export Contacts");
+
+    mnuView = menuBar()->addMenu("&View");
+    mnuView->setObjectName("mnuView");
+    mnuViewOne = action(mnuView, "mnuViewOne", "One Contact");
+    mnuViewAll = action(mnuView, "mnuViewAll", "All Contacts");
+
+    mnuMargins = menuBar()->addMenu("&Margins");
+    mnuMargins->setObjectName("mnuMargins");
+    mnuAdjustOTF = action(mnuMargins, "mnuAdjustOTF", "On-The-Fly label");
+    mnuAdjustSR = action(mnuMargins, "mnuAdjustSR", "Search-result labels");
+    mnuAdjustENV = action(mnuMargins, "mnuAdjustENV", "Envelope");
+    mnuAdjustRA = action(mnuMargins, "mnuAdjustRA", "Return Address labels");
+
+    mnuHelp = menuBar()->addMenu("&Help");
+    mnuHelp->setObjectName("mnuHelp");
+    mnuManual = action(mnuHelp, "mnuManual", "User Manual");
+    mnuAbout = action(mnuHelp, "mnuAbout", "About Varnel");
+}
+
+void frmVarnel::buildControls() {
+    auto* central = new QWidget(this);
+    central->setObjectName("centralWidget");
+    setCentralWidget(central);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(14, 10, 14, 12);
+    outer->setSpacing(10);
+
+    auto button = [central](const char* name, const char* caption, const char* tip = nullptr) {
+        auto* b = new QPushButton(caption, central);
+        b->setObjectName(name);
+        if (tip) b->setToolTip(tip);
+        return b;
+    };
+
+    // Heading and the contact buttons.
+    auto* top = new QHBoxLayout();
+    lblVRHeader = new QLabel("Varnel", central);
+    lblVRHeader->setObjectName("lblVRHeader");
+    QFont headerFont = lblVRHeader->font();
+    headerFont.setPointSize(headerFont.pointSize() + 10);
+    headerFont.setBold(true);
+    lblVRHeader->setFont(headerFont);
+    top->addWidget(lblVRHeader);
+    top->addStretch(1);
+    cmdAddContact = button("cmdAddContact", "Add Contact", "Add a new contact to file");
+    cmdFindContact = button("cmdFindContact", "Find Contact", "Retrieve a contact from file");
+    cmdBDlist = button("cmdBDlist", "View Birthdays", "See birthdays for a selected month");
+    cmdZipFinder = button("cmdZipFinder", "Zip Code Finder");
+    cmdPeopleFind = button("cmdPeopleFind", "People Finder");
+    for (QPushButton* b : {cmdAddContact, cmdFindContact, cmdBDlist, cmdZipFinder, cmdPeopleFind}) {
+        top->addWidget(b);
+    }
+    outer->addLayout(top);
+
+    lblVRInstruct = new QLabel(central);
+    lblVRInstruct->setObjectName("lblVRInstruct");
+    lblVRInstruct->setWordWrap(true);
+    outer->addWidget(lblVRInstruct);
+
+    // The five address lines on the left, the print options on the right.
+    auto* body = new QHBoxLayout();
+    auto* linesBox = new QGroupBox("Address", central);
+    linesBox->setObjectName("frVRLines");
+    auto* grid = new QGridLayout(linesBox);
+    const char* lineNames[5] = {"txtVRLine1", "txtVRLine2", "txtVRline3", "txtVRLine4", "txtVRLine5"};
+    for (int i = 0; i < 5; ++i) {
+        lblVRLines[static_cast<std::size_t>(i)] =
+            new QLabel(QString("Line #%1:").arg(i + 1), linesBox);
+        lblVRLines[static_cast<std::size_t>(i)]->setObjectName(QString("lblVRLine%1").arg(i + 1));
+        auto* edit = new QLineEdit(linesBox);
+        edit->setObjectName(lineNames[i]);
+        edit->setMinimumWidth(340);
+        txtVRLines[static_cast<std::size_t>(i)] = edit;
+        grid->addWidget(lblVRLines[static_cast<std::size_t>(i)], i, 0);
+        grid->addWidget(edit, i, 1);
+        if (i < 4) edit->installEventFilter(this);
+    }
+    lblVRPosition = new QLabel(linesBox);
+    lblVRPosition->setObjectName("lblVRPosition");
+    QFont positionFont = lblVRPosition->font();
+    positionFont.setBold(true);
+    lblVRPosition->setFont(positionFont);
+    lblVREnvSize = new QLabel(linesBox);
+    lblVREnvSize->setObjectName("lblVREnvSize");
+    lblVREnvSize->setHidden(true);
+    grid->addWidget(lblVRPosition, 5, 1);
+    grid->addWidget(lblVREnvSize, 6, 1);
+    grid->setRowStretch(7, 1);
+    body->addWidget(linesBox, 3);
+
+    auto* options = new QVBoxLayout();
+    frVRMediaType = new QGroupBox("Media", central);
+    frVRMediaType->setObjectName("frVRMediaType");
+    auto* media = new QVBoxLayout(frVRMediaType);
+    optVRLabel = new QRadioButton("Label stock", frVRMediaType);
+    optVRLabel->setObjectName("optVRLabel");
+    optVREnvelope = new QRadioButton("Envelope", frVRMediaType);
+    optVREnvelope->setObjectName("optVREnvelope");
+    cboVREnvelope = new QComboBox(frVRMediaType);
+    cboVREnvelope->setObjectName("cboVREnvelope");
+    cboVREnvelope->setPlaceholderText("Select Envelope Size");
+    for (const EnvelopeSizeEntry& e : kEnvelopeSizes) cboVREnvelope->addItem(e.text);
+    cboVREnvelope->setCurrentIndex(-1);
+    cboVREnvelope->setHidden(true);
+    media->addWidget(optVRLabel);
+    media->addWidget(optVREnvelope);
+    media->addWidget(cboVREnvelope);
+    options->addWidget(frVRMediaType);
+
+    auto* pair = new QHBoxLayout();
+    frVRJust = new QGroupBox("Alignment", central);
+    frVRJust->setObjectName("frVRJust");
+    auto* just = new QVBoxLayout(frVRJust);
+    optVRLeftjust = new QRadioButton("Left-Justified", frVRJust);
+    optVRLeftjust->setObjectName("optVRLeftjust");
+    optVRCenter = new QRadioButton("  Centered", frVRJust);
+    optVRCenter->setObjectName("optVRCenter");
+    just->addWidget(optVRLeftjust);
+    just->addWidget(optVRCenter);
+    pair->addWidget(frVRJust);
+
+    frPortLand = new QGroupBox("Orientation", central);
+    frPortLand->setObjectName("frPortLand");
+    auto* orient = new QVBoxLayout(frPortLand);
+    optPortrait = new QRadioButton("Portrait", frPortLand);
+    optPortrait->setObjectName("optPortrait");
+    optLandscape = new QRadioButton("Landscape", frPortLand);
+    optLandscape->setObjectName("optLandscape");
+    orient->addWidget(optPortrait);
+    orient->addWidget(optLandscape);
+    pair->addWidget(frPortLand);
+    options->addLayout(pair);
+
+    auto* features = new QHBoxLayout();
+    frFeatures = new QGroupBox("Label features", central);
+    frFeatures->setObjectName("frFeatures");
+    auto* feat = new QHBoxLayout(frFeatures);
+    chkLblBold = new QCheckBox("Bold", frFeatures);
+    chkLblBold->setObjectName("chkLblBold");
+    chkLblItalic = new QCheckBox("Italic", frFeatures);
+    chkLblItalic->setObjectName("chkLblItalic");
+    feat->addWidget(chkLblBold);
+    feat->addWidget(chkLblItalic);
+    features->addWidget(frFeatures);
+    chkBold = new QCheckBox("Bold", central);
+    chkBold->setObjectName("chkBold");
+    chkBold->setToolTip("If checked, will print envelope in bold");
+    chkBold->setHidden(true);
+    chkLargeFont = new QCheckBox("Large Font", central);
+    chkLargeFont->setObjectName("chkLargeFont");
+    chkLargeFont->setToolTip("If checked, will print envelope in larger, italicized font");
+    chkLargeFont->setHidden(true);
+    features->addWidget(chkBold);
+    features->addWidget(chkLargeFont);
+    options->addLayout(features);
+    options->addStretch(1);
+    body->addLayout(options, 2);
+    outer->addLayout(body, 1);
+
+    // Hidden print origin.
+    txtVRLeftPad = new QLineEdit(central);
+    txtVRLeftPad->setObjectName("txtVRLeftPad");
+    txtVRLeftPad->setHidden(true);
+    txtVRToppad = new QLineEdit(central);
+    txtVRToppad->setObjectName("txtVRToppad");
+    txtVRToppad->setHidden(true);
+
+    auto* bottom = new QHBoxLayout();
+    cmdVRStart = button("cmdVRStart", "Print");
+    cmdRetAddress = button("cmdRetAddress", "Print",
+                           "Prints 80 return address labels on Avery 5167 [1/2\" x 1 3/4\"] labels");
+    cmdRetAddress->setHidden(true);
+    cmdVRClear = button("cmdVRClear", "Clear Form");
+    cmdVRExit = button("cmdVRExit", "Exit");
+    for (QPushButton* b : {cmdVRStart, cmdRetAddress, cmdVRClear}) {
+        b->setMinimumWidth(110);
+        bottom->addWidget(b);
+    }
+    bottom->addStretch(1);
+    cmdVRExit->setMinimumWidth(110);
+    bottom->addWidget(cmdVRExit);
+    outer->addLayout(bottom);
+
+    // Lines 1 to 5 are the first five tab stops.
+    setTabOrder(txtVRLines[0], txtVRLines[1]);
+    setTabOrder(txtVRLines[1], txtVRLines[2]);
+    setTabOrder(txtVRLines[2], txtVRLines[3]);
+    setTabOrder(txtVRLines[3], txtVRLines[4]);
+    setTabOrder(txtVRLines[4], optVRLabel);
+
+    resize(900, 450);
+}
+
+void frmVarnel::connectHandlers() {
+    connect(mnuFileNew, &QAction::triggered, this, &frmVarnel::mnuFileNew_Click);
+    connect(mnuFileOpen, &QAction::triggered, this, &frmVarnel::mnuFileOpen_Click);
+    connect(mnuFileClose, &QAction::triggered, this, &frmVarnel::mnuFileClose_Click);
+    connect(mnuFileExit, &QAction::triggered, this, &frmVarnel::mnuFileExit_Click);
+    connect(mnuFileBdayOn, &QAction::triggered, this, &frmVarnel::mnuFileBdayOn_Click);
+    connect(mnuFileBdayOff, &QAction::triggered, this, &frmVarnel::mnuFileBdayOff_Click);
+    connect(mnuRetAddress, &QAction::triggered, this, &frmVarnel::mnuRetAddress_Click);
+    connect(mnuStates, &QAction::triggered, this, &frmVarnel::mnuStates_Click);
+    connect(mnuFilePrint, &QAction::triggered, this, &frmVarnel::mnuFilePrint_Click);
+    connect(mnuCut, &QAction::triggered, this, &frmVarnel::mnuCut_Click);
+    connect(mnuCopy, &QAction::triggered, this, &frmVarnel::mnuCopy_Click);
+    connect(mnuPaste, &QAction::triggered, this, &frmVarnel::mnuPaste_Click);
+    connect(mnuAdd, &QAction::triggered, this, &frmVarnel::mnuAdd_Click);
+    connect(mnuEdit, &QAction::triggered, this, &frmVarnel::mnuEdit_Click);
+    connect(mnuFind, &QAction::triggered, this, &frmVarnel::mnuFind_Click);
+    connect(mnuDelete, &QAction::triggered, this, &frmVarnel::mnuDelete_Click);
+    connect(mnuSrchContacts, &QAction::triggered, this, &frmVarnel::mnuSrchContacts_Click);
+    connect(mnuImport, &QAction::triggered, this, &frmVarnel::mnuImport_Click);
+    connect(mnuExport, &QAction::triggered, this, &frmVarnel::mnuExport_Click);
+    connect(mnuViewOne, &QAction::triggered, this, &frmVarnel::mnuViewOne_Click);
+    connect(mnuViewAll, &QAction::triggered, this, &frmVarnel::mnuViewAll_Click);
+    connect(mnuAdjustOTF, &QAction::triggered, this, &frmVarnel::mnuAdjustOTF_Click);
+    connect(mnuAdjustSR, &QAction::triggered, this, &frmVarnel::mnuAdjustSR_Click);
+    connect(mnuAdjustENV, &QAction::triggered, this, &frmVarnel::mnuAdjustENV_Click);
+    connect(mnuAdjustRA, &QAction::triggered, this, &frmVarnel::mnuAdjustRA_Click);
+    connect(mnuManual, &QAction::triggered, this, &frmVarnel::mnuManual_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmVarnel::mnuAbout_Click);
+
+    connect(cmdAddContact, &QPushButton::clicked, this, &frmVarnel::cmdAddContact_Click);
+    connect(cmdFindContact, &QPushButton::clicked, this, &frmVarnel::cmdFindContact_Click);
+    connect(cmdBDlist, &QPushButton::clicked, this, &frmVarnel::cmdBDlist_Click);
+    connect(cmdZipFinder, &QPushButton::clicked, this, &frmVarnel::cmdZipFinder_Click);
+    connect(cmdPeopleFind, &QPushButton::clicked, this, &frmVarnel::cmdPeopleFind_Click);
+    connect(cmdVRExit, &QPushButton::clicked, this, &frmVarnel::cmdVRExit_Click);
+
+    connect(optVRLabel, &QRadioButton::clicked, this, &frmVarnel::optVRLabel_Click);
+    connect(optVREnvelope, &QRadioButton::clicked, this, &frmVarnel::optVREnvelope_Click);
+    connect(cboVREnvelope, &QComboBox::activated, this, &frmVarnel::cboVREnvelope_Click);
+    connect(optVRLeftjust, &QRadioButton::clicked, this, &frmVarnel::optVRLeftjust_Click);
+    connect(optVRCenter, &QRadioButton::clicked, this, &frmVarnel::optVRCenter_Click);
+    connect(optPortrait, &QRadioButton::clicked, this, &frmVarnel::optPortrait_Click);
+    connect(optLandscape, &QRadioButton::clicked, this, &frmVarnel::optLandscape_Click);
+    connect(chkBold, &QCheckBox::clicked, this, &frmVarnel::chkBold_Click);
+    connect(chkLargeFont, &QCheckBox::clicked, this, &frmVarnel::chkLargeFont_Click);
+    connect(chkLblBold, &QCheckBox::clicked, this, &frmVarnel::chkLblBold_Click);
+    connect(chkLblItalic, &QCheckBox::clicked, this, &frmVarnel::chkLblItalic_Click);
+    connect(cmdVRStart, &QPushButton::clicked, this, &frmVarnel::cmdVRStart_Click);
+    connect(cmdVRClear, &QPushButton::clicked, this, &frmVarnel::cmdVRClear_Click);
+    connect(cmdRetAddress, &QPushButton::clicked, this, &frmVarnel::cmdRetAddress_Click);
+}
+
 bool frmVarnel::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in lines 1 to 4 moves on like Tab.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            key->modifiers() == Qt::NoModifier) {
+            for (int i = 0; i < 4; ++i) {
+                if (watched == txtVRLines[static_cast<std::size_t>(i)]) {
+                    focusNextChild();
+                    return true;
+                }
+            }
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
-void frmVarnel::buildMenus() {}
-void frmVarnel::buildControls() {}
-void frmVarnel::connectHandlers() {}
-void frmVarnel::setContactCommandsEnabled(bool, bool) {}
-void frmVarnel::hideUninstallerFile() {}
-void frmVarnel::restoreUninstallerFile() {}
-void frmVarnel::commonError(const RunError&) {}
-void frmVarnel::openChosenFile(const QString&, bool) {}
-void frmVarnel::shutdown() {}
-void frmVarnel::closeFiles() {}
+
+void frmVarnel::setContactCommandsEnabled(bool enabled, bool includingExchange) {
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdAddContact, cmdFindContact}) {
+        w->setEnabled(enabled);
+    }
+    for (QAction* a : {mnuAdd, mnuEdit, mnuDelete, mnuFind, mnuViewOne, mnuViewAll, mnuSrchContacts}) {
+        a->setEnabled(enabled);
+    }
+    if (includingExchange) {
+        mnuImport->setEnabled(enabled);
+        mnuExport->setEnabled(enabled);
+    }
+    if (!enabled) {
+        mnuFileBdayOn->setEnabled(false);
+        mnuFileBdayOff->setEnabled(false);
+    }
+}
+
+void frmVarnel::hideUninstallerFile() {
+    const std::filesystem::path dat = ctx_.programFolder / "unins000.DAT";
+    const std::filesystem::path dak = ctx_.programFolder / "unins000.DAK";
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(dat, ec)) return;
+    if (std::filesystem::exists(dak, ec)) throw RunError(RunError::FileAlreadyExists);
+    std::filesystem::rename(dat, dak, ec);
+    if (ec) throw RunError(RunError::PathFileAccessError);
+}
+
+void frmVarnel::restoreUninstallerFile() {
+    const std::filesystem::path dat = ctx_.programFolder / "unins000.DAT";
+    const std::filesystem::path dak = ctx_.programFolder / "unins000.DAK";
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(dak, ec)) return;
+    if (std::filesystem::exists(dat, ec)) throw RunError(RunError::FileAlreadyExists);
+    std::filesystem::rename(dak, dat, ec);
+    if (ec) throw RunError(RunError::PathFileAccessError);
+}
+
+void frmVarnel::commonError(const RunError& error) {
+    Answer a = ctx_.dialogs.messageBox("Error", commonErrorText(error), Icon::Critical,
+                                       Buttons::RetryCancel);
+    if (a == Answer::Retry) {
+        ctx_.contactFile.close();
+    } else {
+        close();
+    }
+}
+
+void frmVarnel::Form_Load() {
+    try {
+        ctx_.contactFile.close();
+        show();
+        ComposerState s = readComposer();
+        composerStart(s);
+        writeComposer(s);
+        hideUninstallerFile();
+        const std::filesystem::path path = ctx_.programFolder / kDefaultFile;
+        ctx_.contactFile.open(path);
+        txtFileNam = QString::fromStdString(path.string());
+        txtFileTitle = "VRN_Contacts";
+        ctx_.contactFile.recordCount();
+        setContactCommandsEnabled(true, true);
+        restoreUninstallerFile();
+        CheckBirthdays();
+    } catch (const RunError& e) {
+        commonError(e);
+    }
+}
+
+void frmVarnel::openChosenFile(const QString& title, bool isOpen) {
+    try {
+        const std::filesystem::path previous = ctx_.contactFile.path();
+        const bool hadFile = ctx_.contactFile.isOpen();
+        ctx_.contactFile.close();
+        hideUninstallerFile();
+        FileDialogRequest request;
+        request.title = title.toStdString();
+        request.initialFolder = ctx_.programFolder.string();
+        request.filterDescription = "Data Files (*.DAT)";
+        request.filterPattern = "*.DAT";
+        FileDialogResult chosen = ctx_.dialogs.openFileDialog(request);
+        if (chosen.path.empty()) {
+            // Cancelled: everything stays as it was, the previous file open again.
+            if (hadFile) ctx_.contactFile.open(previous);
+            restoreUninstallerFile();
+            return;
+        }
+        ctx_.contactFile.open(chosen.path);
+        txtFileNam = QString::fromStdString(chosen.path);
+        txtFileTitle = QString::fromStdString(replaceAll(chosen.fileTitle, ".DAT", ""));
+        setWindowTitle("Varnel  [" + txtFileTitle + "]");
+        if (isOpen) ctx_.contactFile.recordCount();
+        setContactCommandsEnabled(true, true);
+        if (!isOpen) {
+            mnuFileBdayOn->setEnabled(false);
+            mnuFileBdayOff->setEnabled(true);
+        }
+        restoreUninstallerFile();
+        if (isOpen) CheckBirthdays();
+    } catch (const RunError& e) {
+        commonError(e);
+    }
+}
+
+void frmVarnel::mnuFileNew_Click() { openChosenFile("New", false); }
+
+void frmVarnel::mnuFileOpen_Click() { openChosenFile("Open", true); }
+
+void frmVarnel::closeFiles() {
+    // The margin file is open only inside one print or adjustment.
+    ctx_.contactFile.close();
+    setWindowTitle(kIdleTitle);
+    setContactCommandsEnabled(false, false);
+}
+
+void frmVarnel::mnuFileClose_Click() {
+    closeFiles();
+    txtFileNam.clear();
+    txtFileTitle.clear();
+}
+
+void frmVarnel::mnuFileExit_Click() {
+    mnuFileClose_Click();
+    close();
+}
+
+void frmVarnel::cmdVRExit_Click() {
+    closeFiles();
+    close();
+}
+
+void frmVarnel::closeEvent(QCloseEvent* event) {
+    shutdown();
+    event->accept();
+}
+
+void frmVarnel::shutdown() {
+    if (closed_) return;
+    closed_ = true;
+    ctx_.contactFile.close();
+    setContactCommandsEnabled(false, false);
+    try {
+        restoreUninstallerFile();
+    } catch (const RunError&) {
+        // Both names exist: leave them for the next start rather than fail the exit.
+    }
+    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+        if (*it) (*it)->close();
+    }
+    windows_.clear();
+    if (!isMinimized()) {
+        const QRect frame = frameGeometry();
+        const double dpi = screen() ? screen()->logicalDotsPerInch() : 96.0;
+        ctx_.dialogs.saveSetting("Varnel", "Settings", "MainLeft", twips(frame.x(), dpi).toStdString());
+        ctx_.dialogs.saveSetting("Varnel", "Settings", "MainTop", twips(frame.y(), dpi).toStdString());
+        ctx_.dialogs.saveSetting("Varnel", "Settings", "MainWidth",
+                                 twips(frame.width(), dpi).toStdString());
+        ctx_.dialogs.saveSetting("Varnel", "Settings", "MainHeight",
+                                 twips(frame.height(), dpi).toStdString());
+    }
+    QApplication::quit();
+}
+
+void frmVarnel::showAgain() {
+    show();
+    raise();
+    activateWindow();
+    txtVRLines[0]->setFocus();
+}
+
+void frmVarnel::registerWindow(QWidget* window) {
+    windows_.push_back(window);
+    connect(window, &QObject::destroyed, this, [this, window] {
+        std::erase(windows_, window);
+    });
+}
+
+ComposerState frmVarnel::readComposer() const {
+    ComposerState s = formState_;
+    for (std::size_t i = 0; i < 5; ++i) s.lines[i] = toCp(txtVRLines[i]->text());
+    s.optVRLabel = optVRLabel->isChecked();
+    s.optVREnvelope = optVREnvelope->isChecked();
+    s.optVRLabelEnabled = optVRLabel->isEnabled();
+    s.optVREnvelopeEnabled = optVREnvelope->isEnabled();
+    s.cboVREnvelopeIndex = cboVREnvelope->currentIndex();
+    s.cboVREnvelopeVisible = !cboVREnvelope->isHidden();
+    s.optVRLeftjust = optVRLeftjust->isChecked();
+    s.optVRCenter = optVRCenter->isChecked();
+    s.optPortrait = optPortrait->isChecked();
+    s.optLandscape = optLandscape->isChecked();
+    s.linesCentered = txtVRLines[0]->alignment() & Qt::AlignHCenter;
+    s.chkBold = chkBold->isChecked();
+    s.chkBoldVisible = !chkBold->isHidden();
+    s.chkLargeFont = chkLargeFont->isChecked();
+    s.chkLargeFontVisible = !chkLargeFont->isHidden();
+    s.frFeaturesVisible = !frFeatures->isHidden();
+    s.chkLblBold = chkLblBold->isChecked();
+    s.chkLblItalic = chkLblItalic->isChecked();
+    s.chkLblBoldEnabled = chkLblBold->isEnabled();
+    s.chkLblItalicEnabled = chkLblItalic->isEnabled();
+    s.txtVRLeftPad = toCp(txtVRLeftPad->text());
+    s.txtVRToppad = toCp(txtVRToppad->text());
+    s.lblVRPosition = toCp(lblVRPosition->text());
+    s.lblVRPositionVisible = !lblVRPosition->isHidden();
+    s.lblVREnvSize = toCp(lblVREnvSize->text());
+    s.lblVREnvSizeVisible = !lblVREnvSize->isHidden();
+    s.lblVRInstruct = toCp(lblVRInstruct->text());
+    s.cmdVRStartVisible = !cmdVRStart->isHidden();
+    s.cmdRetAddressVisible = !cmdRetAddress->isHidden();
+    s.focus.clear();
+    return s;
+}
+
+namespace {
+// Radio buttons of one frame are exclusive in Qt only while one is checked;
+// clearing both needs the group's exclusivity lifted for a moment.
+void setPair(QRadioButton* a, bool aOn, QRadioButton* b, bool bOn) {
+    a->setAutoExclusive(false);
+    b->setAutoExclusive(false);
+    a->setChecked(aOn);
+    b->setChecked(bOn);
+    a->setAutoExclusive(true);
+    b->setAutoExclusive(true);
+}
+}  // namespace
+
+void frmVarnel::writeComposer(const ComposerState& s) {
+    formState_ = s;
+    formState_.focus.clear();
+    for (std::size_t i = 0; i < 5; ++i) {
+        if (txtVRLines[i]->text() != fromCp(s.lines[i])) txtVRLines[i]->setText(fromCp(s.lines[i]));
+        txtVRLines[i]->setAlignment(s.linesCentered ? Qt::AlignHCenter : Qt::AlignLeft);
+    }
+    setPair(optVRLabel, s.optVRLabel, optVREnvelope, s.optVREnvelope);
+    optVRLabel->setEnabled(s.optVRLabelEnabled);
+    optVREnvelope->setEnabled(s.optVREnvelopeEnabled);
+    cboVREnvelope->setCurrentIndex(s.cboVREnvelopeIndex);
+    cboVREnvelope->setHidden(!s.cboVREnvelopeVisible);
+    setPair(optVRLeftjust, s.optVRLeftjust, optVRCenter, s.optVRCenter);
+    setPair(optPortrait, s.optPortrait, optLandscape, s.optLandscape);
+    chkBold->setChecked(s.chkBold);
+    chkBold->setHidden(!s.chkBoldVisible);
+    chkLargeFont->setChecked(s.chkLargeFont);
+    chkLargeFont->setHidden(!s.chkLargeFontVisible);
+    frFeatures->setHidden(!s.frFeaturesVisible);
+    chkLblBold->setChecked(s.chkLblBold);
+    chkLblItalic->setChecked(s.chkLblItalic);
+    chkLblBold->setEnabled(s.chkLblBoldEnabled);
+    chkLblItalic->setEnabled(s.chkLblItalicEnabled);
+    txtVRLeftPad->setText(fromCp(s.txtVRLeftPad));
+    txtVRToppad->setText(fromCp(s.txtVRToppad));
+    lblVRPosition->setText(fromCp(s.lblVRPosition));
+    lblVRPosition->setHidden(!s.lblVRPositionVisible);
+    lblVREnvSize->setText(fromCp(s.lblVREnvSize));
+    lblVREnvSize->setHidden(!s.lblVREnvSizeVisible);
+    lblVRInstruct->setText(fromCp(s.lblVRInstruct));
+    cmdVRStart->setHidden(!s.cmdVRStartVisible);
+    cmdRetAddress->setHidden(!s.cmdRetAddressVisible);
+
+    static const std::pair<const char*, int> lineFocus[] = {
+        {"txtVRLine1", 0}, {"txtVRLine2", 1}, {"txtVRline3", 2}, {"txtVRLine4", 3}, {"txtVRLine5", 4}};
+    for (const auto& [name, index] : lineFocus) {
+        if (s.focus == name) txtVRLines[static_cast<std::size_t>(index)]->setFocus();
+    }
+    if (s.focus == "cmdVRStart") cmdVRStart->setFocus();
+    if (s.focus == "cmdRetAddress") cmdRetAddress->setFocus();
+}
 
 }  // namespace varnel

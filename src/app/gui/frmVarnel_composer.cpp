@@ -3,17 +3,29 @@
 
 namespace varnel {
 
-void frmVarnel::optVRLabel_Click() {}
-void frmVarnel::optVREnvelope_Click() {}
-void frmVarnel::cboVREnvelope_Click() {}
-void frmVarnel::optVRLeftjust_Click() {}
-void frmVarnel::optVRCenter_Click() {}
-void frmVarnel::optPortrait_Click() {}
-void frmVarnel::optLandscape_Click() {}
-void frmVarnel::chkBold_Click() {}
-void frmVarnel::chkLargeFont_Click() {}
-void frmVarnel::chkLblBold_Click() {}
-void frmVarnel::chkLblItalic_Click() {}
-void frmVarnel::cmdVRClear_Click() {}
+namespace {
+template <typename Handler>
+void run(frmVarnel& w, Handler handler) {
+    ComposerState s = w.readComposer();
+    handler(s);
+    w.writeComposer(s);
+}
+}  // namespace
+
+void frmVarnel::optVRLabel_Click() { run(*this, composerLabelClick); }
+void frmVarnel::optVREnvelope_Click() { run(*this, composerEnvelopeClick); }
+void frmVarnel::cboVREnvelope_Click() {
+    const int index = cboVREnvelope->currentIndex();
+    run(*this, [index](ComposerState& s) { composerEnvelopeSizeClick(s, index); });
+}
+void frmVarnel::optVRLeftjust_Click() { run(*this, composerLeftJustClick); }
+void frmVarnel::optVRCenter_Click() { run(*this, composerCenterClick); }
+void frmVarnel::optPortrait_Click() { run(*this, composerPortraitClick); }
+void frmVarnel::optLandscape_Click() { run(*this, composerLandscapeClick); }
+void frmVarnel::chkBold_Click() { run(*this, composerEnvelopeOptionClick); }
+void frmVarnel::chkLargeFont_Click() { run(*this, composerEnvelopeOptionClick); }
+void frmVarnel::chkLblBold_Click() { run(*this, composerLabelOptionClick); }
+void frmVarnel::chkLblItalic_Click() { run(*this, composerLabelOptionClick); }
+void frmVarnel::cmdVRClear_Click() { run(*this, composerClear); }
 
 }  // namespace varnel

@@ -1,0 +1,24 @@
+#pragma once
+// Paper sizes and the reference printable area that layouts are computed on.
+#include "printing/document.h"
+
+namespace varnel {
+
+struct SizePt {
+    double width = 0.0;
+    double height = 0.0;
+};
+
+// The paper in points as it lies for the orientation.
+SizePt paperSize(PaperSize paper, Orientation orientation);
+
+// Where the printable area starts from the paper's corner on the reference
+// printer; the PDF destination uses the same offset so that a PDF shows each
+// text where a printer with these margins puts it.
+inline constexpr double kPrintableOffsetX = 18.0;  // 1/4 in
+inline constexpr double kPrintableOffsetY = 2.0;   // 1/36 in
+
+// The printable area: the paper less the offset on each side.
+SizePt printableSize(PaperSize paper, Orientation orientation);
+
+}  // namespace varnel
