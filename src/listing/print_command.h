@@ -1,0 +1,32 @@
+#pragma once
+// What the list window's print commands share: how they end, and the box a
+// failed printout shows.
+#include <string>
+
+#include "ports/dialogs.h"
+#include "ports/printer.h"
+
+namespace varnel {
+
+enum class PrintOutcome {
+    Printed,    // every copy went to the printer
+    Cancelled,  // the print dialog was cancelled
+    Refused,    // nothing to print; the user was told
+    Failed,     // the document was aborted and the printer box shown
+};
+
+inline constexpr const char* kPrinterErrorTitle = "Printer error";
+inline constexpr const char* kPrinterProblem = "A printer problem exists.  Check printer.";
+
+// Aborts the document being built and shows the printer box.
+inline PrintOutcome printerProblem(Dialogs& dialogs, Printer& printer,
+                                   const std::string& title = kPrinterErrorTitle) {
+    printer.abort();
+    dialogs.messageBox(title, kPrinterProblem, Icon::Warning, Buttons::Ok);
+    return PrintOutcome::Failed;
+}
+
+// The dialog's copy count, never below one.
+inline int copiesOf(const PrintDialogResult& result) { return result.copies < 1 ? 1 : result.copies; }
+
+}  // namespace varnel
