@@ -95,7 +95,7 @@ TEST_F(MainWindow, BeforeStartEveryContactCommandIsDisabled) {
     EXPECT_FALSE(window->mnuFileBdayOn->isEnabled());
 }
 
-TEST_F(MainWindow, DISABLED_StartUpReadsTheReminderSettingOfRecordOne) {
+TEST_F(MainWindow, StartUpReadsTheReminderSettingOfRecordOne) {
     writeFileBytes(dir / "VRN_Contacts.DAT", record("Ann", "0") + record("Bo", "1"));
     frmVarnel& w = start();
     EXPECT_TRUE(w.mnuFileBdayOn->isEnabled());
@@ -123,7 +123,7 @@ TEST_F(MainWindow, ComposerStartsAsTheLoadSetsIt) {
     EXPECT_EQ(w.focusWidget(), w.txtVRLines[0]);
 }
 
-TEST_F(MainWindow, DISABLED_OpenShowsTheFileTitleAndReadsItsReminderSetting) {
+TEST_F(MainWindow, OpenShowsTheFileTitleAndReadsItsReminderSetting) {
     frmVarnel& w = start();
     writeFileBytes(dir / "My List.DAT", record("Ann", "1"));
     dialogs.queueFile((dir / "My List.DAT").string(), "My List.DAT");
