@@ -32,12 +32,13 @@ std::filesystem::path makeVariedFile(const std::filesystem::path& folder, int re
         all.append(r.data(), 518);
     }
     auto path = folder / "list.DAT";
-    std::ofstream(path, std::ios::binary).write(all.data(), static_cast<std::streamsize>(all.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(all.data(), static_cast<std::streamsize>(all.size()));
     return path;
 }
 
 class ListFixture : public benchmark::Fixture {
-public:
+  public:
     void SetUp(benchmark::State&) override {
         folder = std::filesystem::temp_directory_path() / "varnel-bench-list";
         std::filesystem::create_directories(folder);

@@ -21,7 +21,8 @@ BulkShifts readBulkShifts(const std::filesystem::path& programFolder) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) throw RunError(RunError::PathFileAccessError);
     if (!std::filesystem::exists(path, ec)) {
-        if (!std::filesystem::is_directory(programFolder, ec)) throw RunError(RunError::PathNotFound);
+        if (!std::filesystem::is_directory(programFolder, ec))
+            throw RunError(RunError::PathNotFound);
         std::ofstream create(path, std::ios::binary);
         if (!create) throw RunError(RunError::PathFileAccessError);
         return {};

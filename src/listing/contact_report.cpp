@@ -10,10 +10,10 @@ namespace varnel {
 
 namespace {
 
-const ReportColumns kEmailColumns = {
-    {"Name", "City", "ST", "Zip", "Home", "Cell", "Email Address"}, {2, 40, 58, 62, 76, 92, 110}};
-const ReportColumns kStreetColumns = {
-    {"Name", "Street", "City", "ST", "Zip", "Home", "Cell"}, {2, 30, 66, 88, 94, 109, 127}};
+const ReportColumns kEmailColumns = {{"Name", "City", "ST", "Zip", "Home", "Cell", "Email Address"},
+                                     {2, 40, 58, 62, 76, 92, 110}};
+const ReportColumns kStreetColumns = {{"Name", "Street", "City", "ST", "Zip", "Home", "Cell"},
+                                      {2, 30, 66, 88, 94, 109, 127}};
 
 FontSpec verdana(double size) { return FontSpec{"Verdana", size, false, false}; }
 
@@ -21,9 +21,8 @@ void reportRow(TextPage& page, const ReportColumns& columns, const std::string& 
     std::size_t start = 0;
     for (std::size_t piece = 0;; ++piece) {
         const std::size_t tab = line.find('\t', start);
-        const std::string_view text =
-            std::string_view(line).substr(start, tab == std::string::npos ? std::string::npos
-                                                                          : tab - start);
+        const std::string_view text = std::string_view(line).substr(
+            start, tab == std::string::npos ? std::string::npos : tab - start);
         // An empty piece ends the row; a piece of blanks still keeps its column.
         if (text.empty()) break;
         if (piece >= columns.columns.size()) throw RunError(RunError::SubscriptOutOfRange);

@@ -32,9 +32,9 @@ struct ReportRequest {
     const ContactList& list;
     std::vector<std::size_t> selectedLines;  // positions in the list
     ListDisplay display = ListDisplay::Street;
-    std::string headerSelectedText;          // selected text of txtViewAllHeader
-    bool focusOnTextBox = false;             // the heading box has the focus
-    std::string fileTitle;                   // the main window's txtFileTitle
+    std::string headerSelectedText;  // selected text of txtViewAllHeader
+    bool focusOnTextBox = false;     // the heading box has the focus
+    std::string fileTitle;           // the main window's txtFileTitle
 };
 
 PrintOutcome printContactReport(const ReportRequest& request, Dialogs& dialogs, Printer& printer);

@@ -45,44 +45,48 @@ Document detailSheetDocument(const DetailValues& v, const std::string& dateText)
     const std::string notes = t(v.notes);
 
     page.setSize(12);
-    emptyLines(page, 3);                                            // 1
+    emptyLines(page, 3);
     page.setSize(16);
-    row(page, {{22, "Varnel"}});                                    // 2
-    page.newLine();                                                 // 3
+    row(page, {{22, "Varnel"}});
+    page.newLine();
     page.setSize(14);
     page.setItalic(false);
-    row(page, {{27, "Contact Details"}});                           // 4
-    emptyLines(page, 3);                                            // 5
+    row(page, {{27, "Contact Details"}});
+    emptyLines(page, 3);
     page.setSize(10);
-    row(page, {{35, "Date of report:"}, {51, dateText}});           // 6
+    row(page, {{35, "Date of report:"}, {51, dateText}});
     page.setSize(12);
-    page.newLine();                                                 // 7
-    row(page, {{8, kRule}});                                        // 8
-    emptyLines(page, 2);                                            // 9
-    row(page, {{8, t(v.first) + " " + t(v.mi) + " " + t(v.last)}}); // 10
-    page.newLine();                                                 // 11
-    row(page, {{8, t(v.street1) + "  " + t(v.street2)}});           // 12
-    page.newLine();                                                 // 13
-    row(page, {{8, t(v.city) + ", " + t(v.state) + "  " + t(v.zip)}});  // 14
-    emptyLines(page, 2);                                            // 15
-    row(page, {{8, "Company Name:"}, {24, t(v.company)}});          // 16
-    emptyLines(page, 2);                                            // 17
+    page.newLine();
+    row(page, {{8, kRule}});
+    emptyLines(page, 2);
+    row(page, {{8, t(v.first) + " " + t(v.mi) + " " + t(v.last)}});
+    page.newLine();
+    row(page, {{8, t(v.street1) + "  " + t(v.street2)}});
+    page.newLine();
+    row(page, {{8, t(v.city) + ", " + t(v.state) + "  " + t(v.zip)}});
+    emptyLines(page, 2);
+    row(page, {{8, "Company Name:"}, {24, t(v.company)}});
+    emptyLines(page, 2);
     row(page, {{8, "Country:"}, {18, t(v.country)}, {40, "Birthdate:"}, {52, t(v.birthdate)}});
-    emptyLines(page, 2);                                            // 19
-    row(page, {{8, "Home Phone:"}, {21, t(v.home)}, {37, "Cell:"}, {44, t(v.cell)},
-               {60, "Work:"}, {67, t(v.work)}});                    // 20
-    emptyLines(page, 2);                                            // 21
-    row(page, {{8, "Email Address:"}, {24, t(v.email)}});           // 22
-    emptyLines(page, 2);                                            // 23
-    row(page, {{8, "Category:"}, {19, slice(category, 1, 61)}});    // 24
-    row(page, {{19, slice(category, 62, 80)}});                     // 25
-    emptyLines(page, 2);                                            // 26
-    row(page, {{8, "Notes:"}, {16, slice(notes, 1, 61)}});          // 27
-    row(page, {{15, slice(notes, 62, 114)}});                       // 28
-    row(page, {{15, slice(notes, 115, 160)}});                      // 29
-    emptyLines(page, 2);                                            // 30
-    row(page, {{8, kRule}});                                        // 31
-    page.newPage();                                                 // 32
+    emptyLines(page, 2);
+    row(page, {{8, "Home Phone:"},
+               {21, t(v.home)},
+               {37, "Cell:"},
+               {44, t(v.cell)},
+               {60, "Work:"},
+               {67, t(v.work)}});
+    emptyLines(page, 2);
+    row(page, {{8, "Email Address:"}, {24, t(v.email)}});
+    emptyLines(page, 2);
+    row(page, {{8, "Category:"}, {19, slice(category, 1, 61)}});
+    row(page, {{19, slice(category, 62, 80)}});
+    emptyLines(page, 2);
+    row(page, {{8, "Notes:"}, {16, slice(notes, 1, 61)}});
+    row(page, {{15, slice(notes, 62, 114)}});
+    row(page, {{15, slice(notes, 115, 160)}});
+    emptyLines(page, 2);
+    row(page, {{8, kRule}});
+    page.newPage();
     return page.finish();
 }
 
@@ -99,8 +103,8 @@ Document detailSelectionDocument(const std::string& selectedText) {
 PrintOutcome printDetailSheet(const DetailSheetRequest& request, Dialogs& dialogs,
                               Printer& printer) {
     try {
-        const PrintDialogResult chosen = printer.showPrintDialog(PrintDialogOptions{
-            .printToFileDisabled = false, .selectionOffered = true});
+        const PrintDialogResult chosen = printer.showPrintDialog(
+            PrintDialogOptions{.printToFileDisabled = false, .selectionOffered = true});
         if (chosen.cancelled) return PrintOutcome::Cancelled;
         if (chosen.selection) {
             if (!request.focusOnTextBox) return PrintOutcome::Refused;

@@ -17,7 +17,7 @@ enum class ListDisplay { Street, Email };
 struct ListQuery {
     std::int16_t searchKind = 7;  // kSearchAll
     std::string searchText;
-    std::int16_t nameOrder = 0;   // 0 first name first, 1 last name first
+    std::int16_t nameOrder = 0;  // 0 first name first, 1 last name first
     ListDisplay display = ListDisplay::Street;
 };
 

@@ -27,6 +27,8 @@ inline PrintOutcome printerProblem(Dialogs& dialogs, Printer& printer,
 }
 
 // The dialog's copy count, never below one.
-inline int copiesOf(const PrintDialogResult& result) { return result.copies < 1 ? 1 : result.copies; }
+inline int copiesOf(const PrintDialogResult& result) {
+    return result.copies < 1 ? 1 : result.copies;
+}
 
 }  // namespace varnel

@@ -12,9 +12,7 @@ namespace {
 
 constexpr int kLabelsPerSheet = 30;
 
-int topMarginLines(std::int16_t bulkTop) {
-    return bulkTop >= -2 && bulkTop <= 2 ? bulkTop + 4 : 4;
-}
+int topMarginLines(std::int16_t bulkTop) { return bulkTop >= -2 && bulkTop <= 2 ? bulkTop + 4 : 4; }
 
 void topMargin(TextPage& page, std::int16_t bulkTop) {
     for (int i = 0; i < topMarginLines(bulkTop); ++i) page.newLine();
@@ -26,7 +24,8 @@ void bandRow(TextPage& page, const ResultLabelColumns& c, const std::array<std::
     const std::array<int, 3> columns = {c.first, c.second, c.third};
     for (int i = 0; i < labels; ++i) {
         page.tab(columns[static_cast<std::size_t>(i)]);
-        if (!texts[static_cast<std::size_t>(i)].empty()) page.text(texts[static_cast<std::size_t>(i)]);
+        if (!texts[static_cast<std::size_t>(i)].empty())
+            page.text(texts[static_cast<std::size_t>(i)]);
     }
     page.newLine();
 }
@@ -48,7 +47,8 @@ std::vector<std::string> linesOf(const ResultLabel& label, bool partial) {
 }
 
 void rowsOfLines(TextPage& page, const ResultLabelColumns& columns,
-                 const std::array<std::vector<std::string>, 3>& lines, int labels, std::size_t rows) {
+                 const std::array<std::vector<std::string>, 3>& lines, int labels,
+                 std::size_t rows) {
     for (std::size_t k = 0; k < rows; ++k) {
         std::array<std::string, 3> texts;
         for (std::size_t j = 0; j < static_cast<std::size_t>(labels); ++j) {
@@ -110,8 +110,8 @@ ResultLabel resultLabelOf(const ContactRecord& record) {
                  record.get(Field::LastName);
     label.company = record.get(Field::Company);
     label.street = record.get(Field::Street1) + " " + record.get(Field::Street2);
-    label.city = record.get(Field::City) + ", " + record.get(Field::State) + "  " +
-                 record.get(Field::Zip);
+    label.city =
+        record.get(Field::City) + ", " + record.get(Field::State) + "  " + record.get(Field::Zip);
     label.hasCompany = !label.company.empty() && record.get(Field::IncludeCompany) == "1";
     return label;
 }
@@ -157,14 +157,16 @@ PrintOutcome printSearchResultLabels(const ResultLabelRequest& request, Dialogs&
     try {
         const BulkShifts shifts = readBulkShifts(request.programFolder);
         bool anyContact = false;
-        for (const ListLine& line : request.list.lines()) anyContact = anyContact || line.record > 0;
+        for (const ListLine& line : request.list.lines())
+            anyContact = anyContact || line.record > 0;
         std::vector<ResultLabel> labels;
         if (anyContact) {
             // One pass over the file, however long the list.
             const std::vector<ContactRecord> records = request.contacts.readAll();
             labels.reserve(request.list.size());
             for (const ListLine& line : request.list.lines()) {
-                if (line.record < 1 || static_cast<std::size_t>(line.record) > records.size()) continue;
+                if (line.record < 1 || static_cast<std::size_t>(line.record) > records.size())
+                    continue;
                 labels.push_back(resultLabelOf(records[static_cast<std::size_t>(line.record - 1)]));
             }
         }

@@ -7,10 +7,9 @@
 namespace varnel::testing {
 
 struct ContactSpec {
-    std::string first = "", mi = "", last = "", street1 = "", street2 = "", city = "",
-                state = "", zip = "";
-    std::string home = "", cell = "", email = "", category = "", company = "",
-                includeCompany = "0";
+    std::string first = "", mi = "", last = "", street1 = "", street2 = "", city = "", state = "",
+                zip = "";
+    std::string home = "", cell = "", email = "", category = "", company = "", includeCompany = "0";
 };
 
 inline ContactRecord makeContact(const ContactSpec& s) {

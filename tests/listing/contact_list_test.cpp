@@ -88,10 +88,12 @@ TEST(ContactListClipboard, CutAndPasteRoundTrip) {
 TEST(ContactListClipboard, LargePasteStaysSorted) {
     ContactList list;
     std::vector<ListLine> many;
-    for (int i = 0; i < 100000; ++i) many.push_back({"line " + std::to_string(i * 7919 % 100000), i + 1});
+    for (int i = 0; i < 100000; ++i)
+        many.push_back({"line " + std::to_string(i * 7919 % 100000), i + 1});
     list.add(std::move(many));
     std::string clip;
-    for (int i = 0; i < 10000; ++i) clip += "\r\nLINE " + std::to_string(i) + std::string(300, '\t');
+    for (int i = 0; i < 10000; ++i)
+        clip += "\r\nLINE " + std::to_string(i) + std::string(300, '\t');
     list.add(pastedLines(clip));
     ASSERT_EQ(list.size(), 110001u);
     for (std::size_t i = 1; i < list.size(); ++i) {

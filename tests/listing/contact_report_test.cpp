@@ -14,14 +14,19 @@ namespace {
 
 using testing::Items;
 using testing::makeContact;
-using testing::printedRows;
 using testing::PrintedRow;
+using testing::printedRows;
 
 std::string streetLine(const std::string& first, const std::string& home = "555-1234") {
     ListQuery q;
-    return listLineText(makeContact({.first = first, .last = "Smith", .street1 = "12 Elm St",
-                                     .city = "Springfield", .state = "IL", .zip = "62701",
-                                     .home = home, .cell = "(217) 555"}),
+    return listLineText(makeContact({.first = first,
+                                     .last = "Smith",
+                                     .street1 = "12 Elm St",
+                                     .city = "Springfield",
+                                     .state = "IL",
+                                     .zip = "62701",
+                                     .home = home,
+                                     .cell = "(217) 555"}),
                         q);
 }
 
@@ -46,8 +51,13 @@ TEST(ContactReport, EmptyListPrintsTitleFileAndHeadings) {
     EXPECT_EQ(rows[1].row, 3);
     EXPECT_EQ(rows[1].items, (Items{{60, "File: VRN_Contacts"}}));
     EXPECT_EQ(rows[2].row, 5);
-    EXPECT_EQ(rows[2].items, (Items{{2, "Name"}, {30, "Street"}, {66, "City"}, {88, "ST"},
-                                    {94, "Zip"}, {109, "Home"}, {127, "Cell"}}));
+    EXPECT_EQ(rows[2].items, (Items{{2, "Name"},
+                                    {30, "Street"},
+                                    {66, "City"},
+                                    {88, "ST"},
+                                    {94, "Zip"},
+                                    {109, "Home"},
+                                    {127, "Cell"}}));
     EXPECT_EQ(doc.placements.back().font, (FontSpec{"Verdana", 10, false, false}));
     const double r10 = rowHeight(FontSpec{"Verdana", 10});
     EXPECT_NEAR(rows[1].y, r10 + rowHeight(FontSpec{"Verdana", 18}) + r10, 1e-9);
@@ -55,8 +65,13 @@ TEST(ContactReport, EmptyListPrintsTitleFileAndHeadings) {
 
 TEST(ContactReport, EmailHeadings) {
     std::vector<PrintedRow> rows = printedRows(reportDocument({}, ListDisplay::Email, "x"));
-    EXPECT_EQ(rows[2].items, (Items{{2, "Name"}, {40, "City"}, {58, "ST"}, {62, "Zip"},
-                                    {76, "Home"}, {92, "Cell"}, {110, "Email Address"}}));
+    EXPECT_EQ(rows[2].items, (Items{{2, "Name"},
+                                    {40, "City"},
+                                    {58, "ST"},
+                                    {62, "Zip"},
+                                    {76, "Home"},
+                                    {92, "Cell"},
+                                    {110, "Email Address"}}));
 }
 
 TEST(ContactReport, RowsSplitAtTabsWithTrimmedPieces) {
@@ -64,25 +79,33 @@ TEST(ContactReport, RowsSplitAtTabsWithTrimmedPieces) {
         printedRows(reportDocument({streetLine("John")}, ListDisplay::Street, "f"));
     ASSERT_EQ(rows.size(), 4u);
     // The ZIP piece loses its six blanks, the blank cell piece prints nothing.
-    EXPECT_EQ(rows[3].items, (Items{{2, "John Smith"}, {30, "12 Elm St"}, {66, "Springfield"},
-                                    {88, "IL"}, {94, "62701"}, {109, "555-1234"}}));
+    EXPECT_EQ(rows[3].items, (Items{{2, "John Smith"},
+                                    {30, "12 Elm St"},
+                                    {66, "Springfield"},
+                                    {88, "IL"},
+                                    {94, "62701"},
+                                    {109, "555-1234"}}));
 }
 
 TEST(ContactReport, BlankPhonePiecesKeepLaterColumns) {
     ListQuery q;
     q.display = ListDisplay::Email;
-    std::string line = listLineText(makeContact({.first = "Ann", .city = "Austin", .state = "TX",
-                                                 .zip = "78701", .email = "ann@example.com"}),
+    std::string line = listLineText(makeContact({.first = "Ann",
+                                                 .city = "Austin",
+                                                 .state = "TX",
+                                                 .zip = "78701",
+                                                 .email = "ann@example.com"}),
                                     q);
     std::vector<PrintedRow> rows = printedRows(reportDocument({line}, ListDisplay::Email, "f"));
-    EXPECT_EQ(rows[3].items, (Items{{2, "Ann"}, {40, "Austin"}, {58, "TX"}, {62, "78701"},
-                                    {110, "ann@example.com"}}));
+    EXPECT_EQ(
+        rows[3].items,
+        (Items{{2, "Ann"}, {40, "Austin"}, {58, "TX"}, {62, "78701"}, {110, "ann@example.com"}}));
 }
 
 TEST(ContactReport, EmptyPieceEndsTheRowAndLongPiecesWrap) {
     std::string longName(60, 'M');
-    std::vector<PrintedRow> rows = printedRows(reportDocument(
-        {"A\tB\t\tD", "", longName + "\tNext"}, ListDisplay::Street, "f"));
+    std::vector<PrintedRow> rows = printedRows(
+        reportDocument({"A\tB\t\tD", "", longName + "\tNext"}, ListDisplay::Street, "f"));
     ASSERT_EQ(rows.size(), 6u);
     EXPECT_EQ(rows[3].items, (Items{{2, "A"}, {30, "B"}}));
     // The empty pasted line is an empty row: the next line is two rows down.
@@ -113,12 +136,13 @@ TEST(ContactReport, MoreThanSevenPiecesIsARunError) {
 }
 
 class ReportCommand : public ::testing::Test {
-protected:
+  protected:
     ReportCommand() {
         list.add({{streetLine("Cy"), 3}, {streetLine("Al"), 1}, {streetLine("Bo"), 2}});
     }
     PrintOutcome print() {
-        ReportRequest r{list, selected, ListDisplay::Street, headerSelection, focusOnHeader, "Book"};
+        ReportRequest r{list,          selected, ListDisplay::Street, headerSelection,
+                        focusOnHeader, "Book"};
         return printContactReport(r, dialogs, printer);
     }
     ContactList list;
@@ -193,8 +217,9 @@ TEST_F(ReportCommand, CancelAndFailures) {
     list.add(ListLine{"1\t2\t3\t4\t5\t6\t7\t8\t9", 0});
     EXPECT_EQ(print(), PrintOutcome::Failed);
     EXPECT_EQ(printer.aborts, 1);
-    EXPECT_EQ(dialogs.messages(),
-              (std::vector<std::string>{"Printer error|A printer problem exists.  Check printer."}));
+    EXPECT_EQ(
+        dialogs.messages(),
+        (std::vector<std::string>{"Printer error|A printer problem exists.  Check printer."}));
     EXPECT_TRUE(printer.documents.empty());
 }
 

@@ -12,8 +12,8 @@ namespace varnel {
 namespace {
 
 using testing::Items;
-using testing::printedRows;
 using testing::PrintedRow;
+using testing::printedRows;
 
 DetailValues sample() {
     DetailValues v;
@@ -58,8 +58,13 @@ TEST(DetailSheet, ThirtyTwoStepsInPlace) {
         {18, {{8, "Springfield, IL  62701"}}},
         {21, {{8, "Company Name:"}, {24, "Acme"}}},
         {24, {{8, "Country:"}, {18, "USA"}, {40, "Birthdate:"}, {52, "04/23/1965"}}},
-        {27, {{8, "Home Phone:"}, {21, "555-1234"}, {37, "Cell:"}, {44, "555-9876"}, {60, "Work:"},
-              {67, "555-0000"}}},
+        {27,
+         {{8, "Home Phone:"},
+          {21, "555-1234"},
+          {37, "Cell:"},
+          {44, "555-9876"},
+          {60, "Work:"},
+          {67, "555-0000"}}},
         {30, {{8, "Email Address:"}, {24, "john@example.com"}}},
         {33, {{8, "Category:"}, {19, "Family"}}},
         {37, {{8, "Notes:"}, {16, "Likes golf"}}},
@@ -141,8 +146,9 @@ TEST(DetailSheet, CommandCopiesSelectionAndFailures) {
     printer.failWith = RunError::PrinterError;
     request.focusOnTextBox = false;
     EXPECT_EQ(printDetailSheet(request, dialogs, printer), PrintOutcome::Failed);
-    EXPECT_EQ(dialogs.messages(),
-              (std::vector<std::string>{"Printer error.|A printer problem exists.  Check printer."}));
+    EXPECT_EQ(
+        dialogs.messages(),
+        (std::vector<std::string>{"Printer error.|A printer problem exists.  Check printer."}));
     EXPECT_EQ(printer.aborts, 1);
 }
 

@@ -28,19 +28,29 @@ std::vector<std::string> firstNamesFound(const std::vector<ContactRecord>& recor
 }
 
 TEST(ListLineText, StreetDisplayLineLaysOutEveryPiece) {
-    ContactRecord r = makeContact({.first = "John", .mi = "J", .last = "Smith",
-                                   .street1 = "12 Elm St", .street2 = "Apt 4", .city = "Springfield",
-                                   .state = "IL", .zip = "62701", .home = "555-1234",
+    ContactRecord r = makeContact({.first = "John",
+                                   .mi = "J",
+                                   .last = "Smith",
+                                   .street1 = "12 Elm St",
+                                   .street2 = "Apt 4",
+                                   .city = "Springfield",
+                                   .state = "IL",
+                                   .zip = "62701",
+                                   .home = "555-1234",
                                    .cell = "217-555-9876"});
     ListQuery q;
-    EXPECT_EQ(listLineText(r, q),
-              "John J. Smith\t12 Elm St" + sp(12) + " Apt 4\tSpringfield     \tIL\t62701     " +
-                  sp(6) + "\t555-1234       \t217-555-9876   ");
+    EXPECT_EQ(listLineText(r, q), "John J. Smith\t12 Elm St" + sp(12) +
+                                      " Apt 4\tSpringfield     \tIL\t62701     " + sp(6) +
+                                      "\t555-1234       \t217-555-9876   ");
 }
 
 TEST(ListLineText, EmailDisplayLineKeepsStoredWidths) {
-    ContactRecord r = makeContact({.first = "Ann", .last = "Lee", .city = "Austin", .state = "TX",
-                                   .zip = "78701", .cell = "(512) 555-0100",
+    ContactRecord r = makeContact({.first = "Ann",
+                                   .last = "Lee",
+                                   .city = "Austin",
+                                   .state = "TX",
+                                   .zip = "78701",
+                                   .cell = "(512) 555-0100",
                                    .email = "ann@example.com"});
     ListQuery q;
     q.display = ListDisplay::Email;
@@ -89,9 +99,9 @@ TEST(ListLineText, ShortCityAndZipShowUnknown) {
     ContactRecord r = makeContact({.first = "A", .city = "X", .state = "NY", .zip = "1"});
     EXPECT_EQ(listedCity(r), "Unknown         ");
     EXPECT_EQ(listedZip(r), "Unknown   ");
-    EXPECT_EQ(listLineText(r, ListQuery{}),
-              "A \t" + sp(40) + " \tUnknown         \tNY\tUnknown   " + sp(6) + "\t" + sp(22) +
-                  "\t" + sp(22));
+    EXPECT_EQ(listLineText(r, ListQuery{}), "A \t" + sp(40) +
+                                                " \tUnknown         \tNY\tUnknown   " + sp(6) +
+                                                "\t" + sp(22) + "\t" + sp(22));
     ContactRecord twoChars = makeContact({.first = "A", .city = "Al", .zip = "12"});
     EXPECT_EQ(listedCity(twoChars), "Al              ");
     EXPECT_EQ(listedZip(twoChars), "12        ");
@@ -114,9 +124,12 @@ TEST(ListHeadings, TextsAndTabStops) {
 }
 
 class ListSearch : public ::testing::Test {
-protected:
+  protected:
     std::vector<ContactRecord> records = {
-        makeContact({.first = "a1", .city = "Springfield", .state = "CA", .zip = "90210",
+        makeContact({.first = "a1",
+                     .city = "Springfield",
+                     .state = "CA",
+                     .zip = "90210",
                      .email = "a@x.org"}),
         makeContact({.first = "a2", .city = "Cold Springs", .state = "CO", .zip = "29021"}),
         makeContact({.first = "a3", .city = "Boston", .state = "CT", .zip = "02108"}),
@@ -166,8 +179,8 @@ TEST_F(ListSearch, CancelledPromptListsNonBlankFields) {
 
 TEST_F(ListSearch, OtherFieldsAndKinds) {
     std::vector<ContactRecord> more = {
-        makeContact({.first = "Zed", .last = "Ant", .category = "Family, golf",
-                     .company = "Acme Tools"}),
+        makeContact(
+            {.first = "Zed", .last = "Ant", .category = "Family, golf", .company = "Acme Tools"}),
         makeContact({.first = "Bea", .last = "Zant", .category = "work"}),
     };
     EXPECT_EQ(firstNamesFound(more, 0, "ze"), (std::vector<std::string>{"Zed"}));

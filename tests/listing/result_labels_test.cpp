@@ -18,8 +18,8 @@ namespace {
 using testing::ContactSpec;
 using testing::Items;
 using testing::makeContact;
-using testing::printedRows;
 using testing::PrintedRow;
+using testing::printedRows;
 
 const double r9 = rowHeight(FontSpec{"Verdana", 9});
 const double r8 = rowHeight(FontSpec{"Verdana", 8});
@@ -39,18 +39,23 @@ std::vector<ResultLabel> labels(int count) {
 ResultLabelRun plainRun() { return ResultLabelRun{}; }
 
 TEST(ResultLabelContent, LinesFromTheRecord) {
-    ResultLabel l = resultLabelOf(makeContact({.first = " John ", .mi = "J", .last = "Smith",
-                                               .street1 = "12 Elm St", .city = "Springfield",
-                                               .state = "IL", .zip = "62701",
-                                               .company = "Acme", .includeCompany = "1"}));
+    ResultLabel l = resultLabelOf(makeContact({.first = " John ",
+                                               .mi = "J",
+                                               .last = "Smith",
+                                               .street1 = "12 Elm St",
+                                               .city = "Springfield",
+                                               .state = "IL",
+                                               .zip = "62701",
+                                               .company = "Acme",
+                                               .includeCompany = "1"}));
     EXPECT_EQ(l.name, "John J Smith");
     EXPECT_EQ(l.street, "12 Elm St ");
     EXPECT_EQ(l.city, "Springfield, IL  62701");
     EXPECT_EQ(l.company, "Acme");
     EXPECT_TRUE(l.hasCompany);
 
-    ResultLabel noMi = resultLabelOf(makeContact({.first = "Ann", .last = "Lee",
-                                                  .street1 = "1 Main", .street2 = "Apt 2"}));
+    ResultLabel noMi = resultLabelOf(
+        makeContact({.first = "Ann", .last = "Lee", .street1 = "1 Main", .street2 = "Apt 2"}));
     EXPECT_EQ(noMi.name, "Ann Lee");
     EXPECT_EQ(noMi.street, "1 Main Apt 2");
     EXPECT_FALSE(noMi.hasCompany);
@@ -145,7 +150,8 @@ TEST(ResultLabelRun, ThirtyOneContactsStartPageTwoAtTheTopMargin) {
     std::vector<PrintedRow> rows = printedRows(doc);
     int bandsOnFirst = 0;
     for (const PrintedRow& r : rows) {
-        if (r.page == 0 && r.items.size() == 3 && r.items[0].second.starts_with("Name")) ++bandsOnFirst;
+        if (r.page == 0 && r.items.size() == 3 && r.items[0].second.starts_with("Name"))
+            ++bandsOnFirst;
     }
     EXPECT_EQ(bandsOnFirst, 10);
     EXPECT_EQ(doc.pageCount, 2);
@@ -245,9 +251,9 @@ std::vector<ResultLabel> realisticRun(int count, bool companies) {
     std::vector<ResultLabel> run;
     for (int i = 1; i <= count; ++i) {
         const std::string n = std::to_string(i);
-        ResultLabel l{"Margaret Q Richardson" + n, "Northwind Traders " + n,
-                      n + " Sycamore Ridge Rd Apt 4", "Springfield, IL  627" + std::string(i < 10 ? "0" : "") + n,
-                      companies && i % 2 == 1};
+        ResultLabel l{
+            "Margaret Q Richardson" + n, "Northwind Traders " + n, n + " Sycamore Ridge Rd Apt 4",
+            "Springfield, IL  627" + std::string(i < 10 ? "0" : "") + n, companies && i % 2 == 1};
         run.push_back(l);
     }
     return run;
@@ -280,13 +286,16 @@ TEST(ResultLabelFidelity, ThirtyFirstLabelStartsTheSecondSheetAtLabelOne) {
 }
 
 class ResultLabelCommand : public ::testing::Test {
-protected:
+  protected:
     ResultLabelCommand() { file.open(dir / "c.DAT"); }
 
     void addContacts(int n) {
         for (int i = 1; i <= n; ++i) {
-            file.appendRecord(makeContact({.first = "First" + std::to_string(i), .last = "Last",
-                                           .street1 = "1 Main", .city = "Town", .state = "NY",
+            file.appendRecord(makeContact({.first = "First" + std::to_string(i),
+                                           .last = "Last",
+                                           .street1 = "1 Main",
+                                           .city = "Town",
+                                           .state = "NY",
                                            .zip = "10001"}));
             list.add(ListLine{"line " + std::to_string(i), i});
         }
@@ -294,7 +303,9 @@ protected:
     PrintOutcome print(bool bold = false, bool italic = false) {
         return printSearchResultLabels({list, file, dir.path(), bold, italic}, dialogs, printer);
     }
-    void writeMargins(const std::string& bytes) { testing::writeFileBytes(dir / "VRNPARAM.TXT", bytes); }
+    void writeMargins(const std::string& bytes) {
+        testing::writeFileBytes(dir / "VRNPARAM.TXT", bytes);
+    }
 
     testing::TempDir dir;
     ContactFile file;

@@ -9,7 +9,8 @@ int ContactListModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant ContactListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() < 0 || static_cast<std::size_t>(index.row()) >= list_.size()) {
+    if (!index.isValid() || index.row() < 0 ||
+        static_cast<std::size_t>(index.row()) >= list_.size()) {
         return {};
     }
     const ListLine& line = list_[static_cast<std::size_t>(index.row())];

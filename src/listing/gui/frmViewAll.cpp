@@ -23,13 +23,13 @@ namespace {
 
 // The busy pointer for as long as a list is being built, also when it fails.
 class BusyPointer {
-public:
+  public:
     explicit BusyPointer(Dialogs& d) : d_(d) { d_.setBusy(true); }
     ~BusyPointer() { d_.setBusy(false); }
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
 
-private:
+  private:
     Dialogs& d_;
 };
 
@@ -369,7 +369,8 @@ void frmViewAll::addLines(std::vector<ListLine> lines) {
         const QModelIndex at = model_->index(static_cast<int>(moved[row]));
         keep.select(at, at);
     }
-    if (!keep.isEmpty()) lstAllContacts->selectionModel()->select(keep, QItemSelectionModel::Select);
+    if (!keep.isEmpty())
+        lstAllContacts->selectionModel()->select(keep, QItemSelectionModel::Select);
 }
 
 std::string frmViewAll::selectedLinesText() const {
@@ -424,9 +425,9 @@ void frmViewAll::mnuVASelectAll_Click() {
 }
 
 void frmViewAll::mnuPrint_Click() {
-    const ReportRequest request{model_->list(), selectedRows(), display(),
-                                toCp(txtViewAllHeader->selectedText()), headerHasFocus(),
-                                toCp(main_.txtFileTitle)};
+    const ReportRequest request{model_->list(),   selectedRows(),
+                                display(),        toCp(txtViewAllHeader->selectedText()),
+                                headerHasFocus(), toCp(main_.txtFileTitle)};
     printContactReport(request, ctx_.dialogs, ctx_.printer);
 }
 

@@ -28,13 +28,14 @@ void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     std::vector<double> widths;
     widths.reserve(static_cast<std::size_t>(pieces.size()));
     for (const QString& p : pieces) widths.push_back(metrics.horizontalAdvance(p));
-    const std::vector<double> starts = tabbedPieceStarts(widths, stops_, metrics.averageCharWidth());
+    const std::vector<double> starts =
+        tabbedPieceStarts(widths, stops_, metrics.averageCharWidth());
 
     painter->save();
     painter->setFont(opt.font);
     const bool selected = opt.state & QStyle::State_Selected;
-    painter->setPen(opt.palette.color(QPalette::Normal,
-                                      selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setPen(
+        opt.palette.color(QPalette::Normal, selected ? QPalette::HighlightedText : QPalette::Text));
     const QRectF area = QRectF(opt.rect).adjusted(2, 0, 0, 0);
     painter->setClipRect(opt.rect);
     for (qsizetype i = 0; i < pieces.size(); ++i) {
@@ -51,7 +52,8 @@ QSize TabStopDelegate::sizeHint(const QStyleOptionViewItem& option, const QModel
     const QFontMetricsF metrics(option.font);
     const int last = stops_.empty() ? 0 : *std::max_element(stops_.begin(), stops_.end());
     const double width = last * metrics.averageCharWidth() / 4.0 + 60 * metrics.averageCharWidth();
-    return QSize(static_cast<int>(std::ceil(width)), static_cast<int>(std::ceil(metrics.height())) + 2);
+    return QSize(static_cast<int>(std::ceil(width)),
+                 static_cast<int>(std::ceil(metrics.height())) + 2);
 }
 
 }  // namespace varnel

@@ -27,7 +27,7 @@ using testing::printedRows;
 using testing::ShownBox;
 
 class ListWindow : public ::testing::Test {
-protected:
+  protected:
     ListWindow() : ctx(dialogs, printer, clock, dir.path()) {
         main = std::make_unique<frmVarnel>(ctx);
         main->Form_Load();
@@ -40,12 +40,27 @@ protected:
 
     void add(const ContactSpec& spec) { ctx.contactFile.appendRecord(makeContact(spec)); }
     void addSample() {
-        add({.first = "Zoe", .mi = "Q", .last = "Adams", .street1 = "1 Elm", .city = "Springfield",
-             .state = "CA", .zip = "90210", .email = "zoe@x.org"});
-        add({.first = "al", .last = "Young", .street1 = "2 Oak", .city = "Cold Springs",
-             .state = "CO", .zip = "29021"});
-        add({.first = "Bea", .last = "Moss", .street1 = "3 Ash", .city = "Boston", .state = "MA",
-             .zip = "02108", .email = "bea@x.org"});
+        add({.first = "Zoe",
+             .mi = "Q",
+             .last = "Adams",
+             .street1 = "1 Elm",
+             .city = "Springfield",
+             .state = "CA",
+             .zip = "90210",
+             .email = "zoe@x.org"});
+        add({.first = "al",
+             .last = "Young",
+             .street1 = "2 Oak",
+             .city = "Cold Springs",
+             .state = "CO",
+             .zip = "29021"});
+        add({.first = "Bea",
+             .last = "Moss",
+             .street1 = "3 Ash",
+             .city = "Boston",
+             .state = "MA",
+             .zip = "02108",
+             .email = "bea@x.org"});
     }
     frmViewAll& open() {
         window = frmViewAll::open(ctx, *main);
@@ -180,7 +195,8 @@ TEST_F(ListWindow, NothingFoundShowsTheBoxAndKeepsGetReport) {
     dialogs.queueInput("Nowhere");
     w.optSearch[2]->click();
     w.cmdACGetReport->click();
-    EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{"Contact file empty.|No contacts found."}));
+    EXPECT_EQ(dialogs.messages(),
+              (std::vector<std::string>{"Contact file empty.|No contacts found."}));
     EXPECT_EQ(w.lblTotContacts->text(), "Contacts Found = 0");
     EXPECT_TRUE(w.cmdACGetReport->isEnabled());
     EXPECT_TRUE(w.cmdPrintLabels->isEnabled());
@@ -284,8 +300,9 @@ TEST_F(ListWindow, PasteOfAnyTextNeverBreaksTheList) {
     dialogs.clipboard = "1\t2\t3\t4\t5\t6\t7\t8";
     w.mnuVAPaste->trigger();
     w.mnuPrint->trigger();
-    EXPECT_EQ(dialogs.messages(),
-              (std::vector<std::string>{"Printer error|A printer problem exists.  Check printer."}));
+    EXPECT_EQ(
+        dialogs.messages(),
+        (std::vector<std::string>{"Printer error|A printer problem exists.  Check printer."}));
     EXPECT_EQ(printer.documents.size(), 2u);
     EXPECT_EQ(printer.aborts, 1);
 }
@@ -358,9 +375,9 @@ TEST_F(ListWindow, ContactFileShrunkBehindTheWindow) {
     const QModelIndex bea = w.model().index(1);
     dialogs.queueAnswer(Answer::Retry);
     w.lstAllContacts_DblClick(bea);
-    EXPECT_EQ(dialogs.messages(),
-              (std::vector<std::string>{"Error|An error has occurred. Error number 63 -- Bad record "
-                                        "number.  Try again, or notify author."}));
+    EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{
+                                      "Error|An error has occurred. Error number 63 -- Bad record "
+                                      "number.  Try again, or notify author."}));
     EXPECT_EQ(dialogs.log[0].buttons, Buttons::RetryCancel);
     EXPECT_EQ(dialogs.log[0].icon, Icon::Critical);
     EXPECT_TRUE(w.isVisible());
@@ -385,9 +402,10 @@ TEST_F(ListWindow, GetReportWithoutAnOpenFile) {
     dialogs.queueAnswer(Answer::Retry);
     w.cmdACGetReport->click();
     ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages()[0],
-              "Error|An error has occurred. Error number 52 -- Bad file name or number.  Try again, "
-              "or notify author.");
+    EXPECT_EQ(
+        dialogs.messages()[0],
+        "Error|An error has occurred. Error number 52 -- Bad file name or number.  Try again, "
+        "or notify author.");
     EXPECT_TRUE(w.isVisible());
     EXPECT_FALSE(w.cmdPrintLabels->isEnabled());
     dialogs.queueAnswer(Answer::Cancel);
