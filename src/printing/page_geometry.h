@@ -15,7 +15,7 @@ SizePt paperSize(PaperSize paper, Orientation orientation);
 // Where the printable area starts from the paper's corner on the reference
 // printer; the PDF destination uses the same offset so that a PDF shows each
 // text where a printer with these margins puts it.
-inline constexpr double kPrintableOffsetX = 18.0;  // 1/4 in
+inline constexpr double kPrintableOffsetX = 16.0;  // 2/9 in
 inline constexpr double kPrintableOffsetY = 2.0;   // 1/36 in
 
 // The printable area: the paper less the offset on each side.

@@ -45,6 +45,7 @@ void TextPage::tab(int column) {
 void TextPage::spc(int count) { x_ += std::max(count, 0) * spaceWidth(font_); }
 
 void TextPage::text(std::string_view cp1252) {
+    if (cp1252.empty()) return;  // nothing to place, and it takes no room
     const double height = rowHeight(font_);
     if (flow_ && y_ > kEpsilon && y_ + height > printableHeight() + kEpsilon) {
         const double x = x_;

@@ -18,7 +18,8 @@
 // - Tab(n) moves to column n of the current row (n below 1 means 1); when the
 //   position is already past column n, it moves to column n of the next row.
 // - Spc(n) moves right by n blanks of the current font (n below 0 means 0).
-// - A text is placed at the current position and moves it by its advance.
+// - A text is placed at the current position and moves it by its advance; an
+//   empty text places nothing.
 // - newLine() ends a printed line, or prints an empty line when nothing is on
 //   the row yet: back to the left edge, one row down.
 // - resetPosition() goes back to the top-left corner of the same page;

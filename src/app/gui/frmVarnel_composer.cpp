@@ -1,5 +1,6 @@
 // The label composer's handlers on the main window.
 #include "app/gui/frmVarnel.h"
+#include "printing/label_position.h"
 
 namespace varnel {
 
@@ -12,7 +13,12 @@ void run(frmVarnel& w, Handler handler) {
 }
 }  // namespace
 
-void frmVarnel::optVRLabel_Click() { run(*this, composerLabelClick); }
+void frmVarnel::optVRLabel_Click() {
+    run(*this, [this](ComposerState& s) {
+        composerLabelClick(s);
+        labelPositionPrompt(s, ctx_.dialogs);
+    });
+}
 void frmVarnel::optVREnvelope_Click() { run(*this, composerEnvelopeClick); }
 void frmVarnel::cboVREnvelope_Click() {
     const int index = cboVREnvelope->currentIndex();

@@ -1,12 +1,17 @@
 #pragma once
 #include <QPrinter>
+#include <QString>
 #include <memory>
 
 #include "ports/printer.h"
 
 namespace varnel {
 
-// The system printer (CUPS) or a PDF file, behind the printer port.
+// The system printer (CUPS) or a PDF file, behind the printer port. The
+// dialog always offers "Print to File (PDF)": on this platform it is how a
+// user gets a PDF, and the only destination on a machine without printers.
+// A PDF destination behaves as a printer whose printable area starts
+// kPrintableOffsetX / kPrintableOffsetY points from the paper's corner.
 class QtPrinter : public Printer {
 public:
     QtPrinter();
@@ -16,8 +21,19 @@ public:
     void submit(const Document& document) override;
     void abort() override;
 
+    // For a program that prints without the dialog (tests, tools).
+    QPrinter& qprinter() { return *printer_; }
+    // Sends the next documents to this PDF file.
+    void printToPdf(const QString& fileName);
+
 private:
+    void prepareMargins();
+
     std::unique_ptr<QPrinter> printer_;
+    // The PDF file chosen in the dialog; copies after the first get "-2", "-3"
+    // so that no copy overwrites another.
+    QString pdfFile_;
+    int documentsSinceDialog_ = 0;
 };
 
 }  // namespace varnel

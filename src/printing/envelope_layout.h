@@ -1,0 +1,19 @@
+#pragma once
+// The envelope side of one printed document: the composer's five lines as the
+// recipient block, at the origin of the chosen envelope size.
+#include <string_view>
+
+#include "printing/composer.h"
+#include "printing/margin_file.h"
+#include "printing/text_page.h"
+
+namespace varnel {
+
+// The envelope steps after the page set-up: "Bold" and "Large Font", the
+// origin plus the "ENVELOPE" shifts and the built-in corrections, then the
+// five lines. The caller has set orientation, size and paper and printed the
+// first empty line.
+void layOutEnvelope(TextPage& page, const ComposerState& state, const MarginShifts& envelope,
+                    std::string_view deviceName);
+
+}  // namespace varnel

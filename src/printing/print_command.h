@@ -1,0 +1,26 @@
+#pragma once
+// The composer's Print command (the "Print" button and File > Print): margin
+// reading, the input checks, the print dialog and one document per copy.
+#include <filesystem>
+#include <string_view>
+
+#include "ports/dialogs.h"
+#include "ports/printer.h"
+#include "printing/composer.h"
+#include "printing/document.h"
+#include "printing/margin_file.h"
+
+namespace varnel {
+
+// The whole command. Ends silently on success and on a cancelled dialog; a
+// printing failure aborts the document and shows "Printer error".
+void printComposer(ComposerState& state, Dialogs& dialogs, Printer& printer,
+                   const std::filesystem::path& programFolder);
+
+// One printed document of labels or of one envelope, from the composer as it
+// stands (origin fields, StartPosition, LabelCount), which it updates as the
+// printer would leave it.
+Document printOne(ComposerState& state, const MarginShifts& onTheFly, const MarginShifts& envelope,
+                  std::string_view deviceName);
+
+}  // namespace varnel

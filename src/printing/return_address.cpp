@@ -1,0 +1,129 @@
+#include "printing/return_address.h"
+
+#include "printing/label_grid.h"
+#include "printing/printer_error.h"
+#include "printing/text_page.h"
+#include "store/run_error.h"
+
+namespace varnel {
+
+namespace {
+
+constexpr const char* kLabelFace = "Microsoft Sans Serif";
+constexpr int kLabelRows = 20;
+constexpr std::array<int, 4> kColumns = {7, 49, 91, 133};
+
+FontSpec labelFont(bool italic) { return FontSpec{kLabelFace, 8, false, italic}; }
+
+}  // namespace
+
+void enterReturnAddressMode(ComposerState& s) {
+    s.cmdRetAddressVisible = true;
+    s.cmdVRStartVisible = false;
+    s.optVRLabelEnabled = false;
+    s.optVREnvelopeEnabled = false;
+    s.chkLblBoldEnabled = false;
+    s.chkLblItalicEnabled = false;
+    s.chkLblBold = false;
+    s.chkLblItalic = false;
+}
+
+void leaveReturnAddressMode(ComposerState& s) {
+    s.optVRLabelEnabled = true;
+    s.optVREnvelopeEnabled = true;
+    s.chkLblBoldEnabled = true;
+    s.chkLblItalicEnabled = true;
+    s.chkLblBold = false;
+    s.chkLblItalic = false;
+    s.optVRLeftjust = true;
+    s.optVRCenter = false;
+    s.linesCentered = false;
+}
+
+Document returnAddressPage(ComposerState& state, const MarginShifts& shifts) {
+    TextPage page(labelFont(state.chkLblItalic));
+    page.setOrientation(Orientation::Portrait);
+    const int topRows = shifts.top > 0 ? 5 : shifts.top == 0 ? 4 : 3;
+    for (int i = 0; i < topRows; ++i) page.newLine();
+
+    page.setFace(kLabelFace);
+    page.setSize(8);
+    page.setBold(false);
+    state.chkBold = false;
+    state.chkBoldVisible = false;
+
+    for (int row = 0; row < kLabelRows; ++row) {
+        page.setFace(kLabelFace);
+        page.setSize(8);
+        if (state.optVRLeftjust || state.optVRCenter) {
+            for (std::size_t i = 0; i < 3; ++i) {
+                const std::string& line = state.lines[i];
+                // Lines longer than 24 characters give no blanks rather than fewer.
+                const int blanks = state.optVRLeftjust ? 0 : centringBlanks(line.size(), 12);
+                for (int column : kColumns) {
+                    page.tab(shifts.left + column);
+                    if (!state.optVRLeftjust) page.spc(blanks);
+                    page.text(line);
+                }
+                page.newLine();
+            }
+        }
+        page.setFace("Courier New");
+        page.setSize(8);
+        page.newLine();
+        page.setFace(kLabelFace);
+        page.setSize(8);
+    }
+    return page.finish();
+}
+
+void printReturnAddressLabels(ComposerState& state, Dialogs& dialogs, Printer& printer,
+                              const std::filesystem::path& programFolder) {
+    try {
+        const MarginShifts shifts =
+            readMarginShifts(programFolder, marginKey(MarginKind::ReturnAddress));
+        for (;;) {
+            dialogs.message("Load printer with Avery 5167, 8167, or 18167 label stock",
+                            "Prints 80 return address labels on Avery 5167 [1/2 inch x 1 3/4 "
+                            "inch] labels",
+                            Icon::Information);
+            const auto& l = state.lines;
+            if (l[0].empty() && l[1].empty() && l[2].empty()) {
+                dialogs.beep();
+                dialogs.message("Instructions", "Fill in Lines 1, 2, and 3, then press Print.",
+                                Icon::Exclamation);
+                enterReturnAddressMode(state);
+                return;
+            }
+            if (!l[3].empty() || !l[4].empty()) {
+                dialogs.beep();
+                dialogs.message("Small label can fit only 3 lines", "Leave Lines 4 and 5 blank",
+                                Icon::Exclamation);
+                state.focus = "txtVRLine4";
+                return;
+            }
+
+            PrintDialogOptions options;
+            options.printToFileDisabled = true;
+            const PrintDialogResult answer = printer.showPrintDialog(options);
+            if (answer.cancelled) return;
+            for (int copy = 0; copy < answer.copies; ++copy) {
+                printer.submit(returnAddressPage(state, shifts));
+            }
+
+            state.cmdRetAddressVisible = false;
+            state.cmdVRStartVisible = true;
+            const Answer again = dialogs.messageBox(
+                "Completed", "Done!  Do you want to print another page of Return Address Labels?",
+                Icon::None, Buttons::YesNoCancel);
+            if (again != Answer::Yes) {
+                leaveReturnAddressMode(state);
+                return;
+            }
+        }
+    } catch (const RunError&) {
+        reportPrinterError(printer, dialogs, Icon::Exclamation);
+    }
+}
+
+}  // namespace varnel

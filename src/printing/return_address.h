@@ -1,0 +1,28 @@
+#pragma once
+// Return-address labels: a full sheet of 80 identical labels (Avery 5167,
+// 8167 or 18167: 4 across, 20 down) carrying composer lines 1 to 3.
+#include <filesystem>
+
+#include "ports/dialogs.h"
+#include "ports/printer.h"
+#include "printing/composer.h"
+#include "printing/document.h"
+#include "printing/margin_file.h"
+
+namespace varnel {
+
+// The command of cmdRetAddress and File > Return Address Labels, with its
+// "print another page" loop and the switch into and out of return-address mode.
+void printReturnAddressLabels(ComposerState& state, Dialogs& dialogs, Printer& printer,
+                              const std::filesystem::path& programFolder);
+
+// One page of 80 labels with the "RETURNAD" shifts.
+Document returnAddressPage(ComposerState& state, const MarginShifts& shifts);
+
+// cmdRetAddress shown, cmdVRStart hidden, the media options and label styles
+// disabled and cleared.
+void enterReturnAddressMode(ComposerState& state);
+// The media options and label styles enabled and cleared, "Left-Justified" selected.
+void leaveReturnAddressMode(ComposerState& state);
+
+}  // namespace varnel

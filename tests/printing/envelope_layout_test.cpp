@@ -1,0 +1,142 @@
+#include "printing/envelope_layout.h"
+
+#include <gtest/gtest.h>
+
+#include "print_fixture.h"
+#include "printing/print_command.h"
+
+namespace varnel {
+namespace {
+
+using testing::envelopeComposer;
+using testing::ScriptedDialogs;
+using testing::ScriptedPrinter;
+using testing::TempDir;
+using testing::tabX;
+using testing::texts;
+using testing::writeFileBytes;
+
+class Envelopes : public ::testing::Test {
+protected:
+    TempDir dir;
+
+    Document printed(ComposerState s, const std::string& device) {
+        ScriptedDialogs d;
+        ScriptedPrinter p;
+        p.device = device;
+        printComposer(s, d, p, dir.path());
+        EXPECT_TRUE(d.log.empty());
+        EXPECT_EQ(p.documents.size(), 1u);
+        return p.documents.empty() ? Document{} : p.documents[0];
+    }
+};
+
+TEST_F(Envelopes, APlainTenPrintsOneAndThirtyOneEmptyLinesThenColumnFifty) {
+    const Document doc = printed(envelopeComposer(1, "50", "31"), "Canon MG3600");
+    EXPECT_EQ(doc.orientation, Orientation::Landscape);
+    EXPECT_FALSE(doc.paperSet);
+    const auto t = texts(doc);
+    ASSERT_EQ(t.size(), 3u);
+    const FontSpec font{"Verdana", 11, false, false};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(t[i].font, font);
+        EXPECT_EQ(t[i].row, 32 + i);
+        EXPECT_EQ(t[i].column, 50);
+        EXPECT_NEAR(t[i].x, 49 * columnWidth(font), 1e-9);
+        EXPECT_NEAR(t[i].y, (32 + i) * rowHeight(font), 1e-9);
+    }
+}
+
+TEST_F(Envelopes, CentredLinesStartSixColumnsLeftWithBlanks) {
+    ComposerState s = envelopeComposer(1, "50", "31");
+    s.optVRLeftjust = false;
+    s.optVRCenter = true;
+    const auto t = texts(printed(s, "Canon MG3600"));
+    const FontSpec font{"Verdana", 11, false, false};
+    // "Ann Smith" has 9 characters: 18 - 4.5 = 13.5, to even 14.
+    EXPECT_NEAR(t[0].x, 43 * columnWidth(font) + 14 * spaceWidth(font), 1e-9);
+    // "Springfield, IL  62704" has 22: 7 blanks.
+    EXPECT_NEAR(t[2].x, 43 * columnWidth(font) + 7 * spaceWidth(font), 1e-9);
+}
+
+TEST_F(Envelopes, BoldAndLargeFontOnOfficejetAndPhotosmart) {
+    struct Case {
+        bool bold, large;
+        const char* device;
+        FontSpec font;
+        int column, row;  // of line 1
+        bool paperSet;
+    };
+    const Case cases[] = {
+        {true, false, "HP Officejet 4630", {"Verdana", 11, true, false}, 50, 1 + 28, true},
+        {true, false, "HP Photosmart 7520", {"Verdana", 11, true, false}, 50, 1 + 30, false},
+        {false, true, "HP Officejet 4630", {"Trebuchet MS", 14, false, true}, 44, 1 + 22, true},
+        {false, true, "HP Photosmart 7520", {"Trebuchet MS", 14, false, true}, 44, 1 + 24, false},
+        {true, true, "HP Officejet 4630", {"Trebuchet MS", 14, true, true}, 44, 1 + 21, true},
+        {true, true, "HP Photosmart 7520", {"Trebuchet MS", 14, true, true}, 44, 1 + 23, false},
+        {false, false, "HP Officejet 4630", {"Verdana", 11, false, false}, 50, 1 + 29, true},
+    };
+    for (const Case& c : cases) {
+        ComposerState s = envelopeComposer(1, "50", "31");
+        s.chkBold = c.bold;
+        s.chkLargeFont = c.large;
+        const Document doc = printed(s, c.device);
+        EXPECT_EQ(doc.paperSet, c.paperSet) << c.device;
+        if (c.paperSet) {
+            EXPECT_EQ(doc.paper, PaperSize::Envelope10);
+        }
+        const auto t = texts(doc);
+        ASSERT_EQ(t.size(), 3u);
+        EXPECT_EQ(t[0].font, c.font) << c.device << c.bold << c.large;
+        EXPECT_EQ(t[0].row, c.row) << c.device << c.bold << c.large;
+        EXPECT_NEAR(t[0].x, tabX(t[0], c.column), 1e-9);
+        // The first empty line is still in the plain font.
+        EXPECT_NEAR(t[0].y,
+                    rowHeight(FontSpec{"Verdana", 11}) + (c.row - 1) * rowHeight(c.font), 1e-9);
+    }
+}
+
+TEST_F(Envelopes, EverySizePrintsAtItsOwnOrigin) {
+    for (int size = 1; size <= 6; ++size) {
+        const EnvelopeSizeEntry& e = kEnvelopeSizes[size - 1];
+        const auto t = texts(printed(envelopeComposer(size, e.leftPad, e.topPad), "Canon MG3600"));
+        ASSERT_EQ(t.size(), 3u);
+        EXPECT_EQ(t[0].column, std::stoi(e.leftPad)) << e.text;
+        EXPECT_EQ(t[0].row, 1 + std::stoi(e.topPad)) << e.text;
+    }
+}
+
+TEST_F(Envelopes, PortraitAfterASizePrintsAtNinePointsFromTwoThree) {
+    ComposerState s = envelopeComposer(1, "2", "3");
+    s.optLandscape = false;
+    s.optPortrait = true;
+    const Document doc = printed(s, "Canon MG3600");
+    EXPECT_EQ(doc.orientation, Orientation::Portrait);
+    const auto t = texts(doc);
+    EXPECT_EQ(t[0].font.size, 9);
+    EXPECT_EQ(t[0].column, 2);
+    EXPECT_EQ(t[0].row, 4);
+}
+
+TEST_F(Envelopes, OnlyTheEnvelopeShiftsApply) {
+    writeFileBytes(dir / "VRNPARAM.TXT", "ONTHEFLY|9  |9  \r\nENVELOPE|3  |-2 \r\n");
+    const auto t = texts(printed(envelopeComposer(1, "50", "31"), "Canon MG3600"));
+    EXPECT_EQ(t[0].column, 53);
+    EXPECT_EQ(t[0].row, 1 + 29);
+}
+
+TEST_F(Envelopes, ThreeCopiesAreThreeOneEnvelopeDocuments) {
+    ScriptedDialogs d;
+    ScriptedPrinter p;
+    p.answerCopies(3);
+    ComposerState s = envelopeComposer(4, "38", "28");
+    s.LabelCount = 12;
+    printComposer(s, d, p, dir.path());
+    ASSERT_EQ(p.documents.size(), 3u);
+    for (const Document& doc : p.documents) EXPECT_EQ(texts(doc).size(), 3u);
+    EXPECT_EQ(s.LabelCount, 1);
+    EXPECT_EQ(s.txtVRLeftPad, "38");
+}
+
+}  // namespace
+}  // namespace varnel

@@ -1,0 +1,62 @@
+#pragma once
+// What the printing tests share: a program folder, the scripted ports and
+// composers ready to print.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "printing/composer.h"
+#include "printing/document.h"
+#include "printing/font_metrics.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_printer.h"
+#include "support/temp_dir.h"
+
+namespace varnel::testing {
+
+// A composer after "Label stock" and a position prompt answered with `entry`.
+inline ComposerState labelComposer(const std::string& entry, int originColumn, int originRow) {
+    ComposerState s;
+    s.lines = {"Ann Smith", "12 Main St", "Springfield, IL  62704", "", ""};
+    s.optVRLabel = true;
+    s.optPortrait = true;
+    s.optVRLeftjust = true;
+    s.PositionEntry = entry;
+    s.StartPosition = entry;
+    s.lblVRPosition = "Label Position " + entry;
+    s.txtVRLeftPad = std::to_string(originColumn);
+    s.txtVRToppad = std::to_string(originRow);
+    s.EnvelopeSize = "0";
+    return s;
+}
+
+// A composer after "Envelope" and a size from the list (1 to 6).
+inline ComposerState envelopeComposer(int size, const char* leftPad, const char* topPad) {
+    ComposerState s;
+    s.lines = {"Ann Smith", "12 Main St", "Springfield, IL  62704", "", ""};
+    s.optVREnvelope = true;
+    s.optLandscape = true;
+    s.optVRLeftjust = true;
+    s.EnvelopeSize = std::to_string(size);
+    s.cboVREnvelopeIndex = size - 1;
+    s.txtVRLeftPad = leftPad;
+    s.txtVRToppad = topPad;
+    return s;
+}
+
+// The placements of one document that carry text, in order.
+inline std::vector<Placement> texts(const Document& doc) {
+    std::vector<Placement> out;
+    for (const Placement& p : doc.placements) {
+        if (!p.text.empty()) out.push_back(p);
+    }
+    return out;
+}
+
+// x of Tab(column) in the placement's font.
+inline double tabX(const Placement& p, int column) {
+    return (std::max(column, 1) - 1) * columnWidth(p.font);
+}
+
+}  // namespace varnel::testing

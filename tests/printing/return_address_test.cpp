@@ -1,0 +1,207 @@
+#include "printing/return_address.h"
+
+#include <gtest/gtest.h>
+
+#include "print_fixture.h"
+#include "store/run_error.h"
+
+namespace varnel {
+namespace {
+
+using testing::ScriptedDialogs;
+using testing::ScriptedPrinter;
+using testing::ShownBox;
+using testing::TempDir;
+using testing::tabX;
+using testing::writeFileBytes;
+
+constexpr const char* kLoad =
+    "Load printer with Avery 5167, 8167, or 18167 label stock|Prints 80 return address labels on "
+    "Avery 5167 [1/2 inch x 1 3/4 inch] labels";
+constexpr const char* kAgain =
+    "Completed|Done!  Do you want to print another page of Return Address Labels?";
+
+ComposerState returnComposer() {
+    ComposerState s;
+    s.lines = {"Jo", "12 Main St", "Springfield, IL  62704", "", ""};
+    s.optVRLeftjust = true;
+    s.cmdVRStartVisible = true;
+    return s;
+}
+
+const FontSpec kSans{"Microsoft Sans Serif", 8, false, false};
+
+TEST(ReturnAddressPage, TopRowsFollowOnlyTheSignOfTheTopShift) {
+    struct Case {
+        std::int16_t top;
+        int rows;
+    };
+    for (const Case c : {Case{2, 5}, Case{7, 5}, Case{0, 4}, Case{-1, 3}}) {
+        ComposerState s = returnComposer();
+        const Document doc = returnAddressPage(s, MarginShifts{0, c.top});
+        ASSERT_EQ(doc.placements.size(), 240u);
+        EXPECT_EQ(doc.placements[0].row, c.rows) << c.top;
+        EXPECT_NEAR(doc.placements[0].y, c.rows * rowHeight(kSans), 1e-9);
+    }
+}
+
+TEST(ReturnAddressPage, FourLabelsARowFortyTwoColumnsApart) {
+    for (std::int16_t left : {0, -2}) {
+        ComposerState s = returnComposer();
+        const Document doc = returnAddressPage(s, MarginShifts{left, 0});
+        for (int i = 0; i < 4; ++i) {
+            const Placement& p = doc.placements[i];
+            EXPECT_EQ(p.text, "Jo");
+            EXPECT_EQ(p.row, 4);
+            EXPECT_EQ(p.column, left + 7 + 42 * i);
+            EXPECT_NEAR(p.x, tabX(p, left + 7 + 42 * i), 1e-9);
+            EXPECT_EQ(p.font, kSans);
+        }
+        // Each label row is three sans-serif rows and a Courier New spacer.
+        const Placement& nextRow = doc.placements[12];
+        EXPECT_EQ(nextRow.row, 8);
+        EXPECT_NEAR(nextRow.y,
+                    7 * rowHeight(kSans) + rowHeight(FontSpec{"Courier New", 8}), 1e-9);
+        const Placement& last = doc.placements.back();
+        EXPECT_EQ(last.row, 4 + 19 * 4 + 2);
+        EXPECT_EQ(last.text, "Springfield, IL  62704");
+        EXPECT_EQ(doc.pageCount, 1);
+        EXPECT_EQ(doc.orientation, Orientation::Portrait);
+    }
+}
+
+TEST(ReturnAddressPage, CentredLinesGetTwelveLessHalfTheirLengthInBlanks) {
+    ComposerState s = returnComposer();
+    s.optVRLeftjust = false;
+    s.optVRCenter = true;
+    s.lines = {"Smith", "Main St", "Saint Petersburg, FL 337", "", ""};
+    ASSERT_EQ(s.lines[2].size(), 24u);
+    const Document doc = returnAddressPage(s, {});
+    const int blanks[] = {10, 8, 0};
+    for (int line = 0; line < 3; ++line) {
+        for (int label = 0; label < 4; ++label) {
+            const Placement& p = doc.placements[line * 4 + label];
+            EXPECT_NEAR(p.x, tabX(p, 7 + 42 * label) + blanks[line] * spaceWidth(kSans), 1e-9)
+                << s.lines[line];
+        }
+    }
+}
+
+TEST(ReturnAddressPage, ItalicIsKeptAndBoldIsOff) {
+    ComposerState s = returnComposer();
+    s.chkLblItalic = true;
+    s.chkBold = true;
+    s.chkBoldVisible = true;
+    const Document doc = returnAddressPage(s, {});
+    EXPECT_EQ(doc.placements[0].font, (FontSpec{"Microsoft Sans Serif", 8, false, true}));
+    EXPECT_FALSE(s.chkBold);
+    EXPECT_FALSE(s.chkBoldVisible);
+}
+
+class ReturnAddress : public ::testing::Test {
+protected:
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    ScriptedPrinter printer;
+};
+
+TEST_F(ReturnAddress, EmptyLinesSwitchToReturnAddressMode) {
+    ComposerState s;
+    s.chkLblBold = true;
+    printReturnAddressLabels(s, dialogs, printer, dir.path());
+    EXPECT_EQ(dialogs.messages(),
+              (std::vector<std::string>{kLoad,
+                                        "Instructions|Fill in Lines 1, 2, and 3, then press Print."}));
+    EXPECT_EQ(dialogs.log[0].icon, Icon::Information);
+    EXPECT_EQ(dialogs.log[1].kind, ShownBox::Beep);
+    EXPECT_EQ(dialogs.log[2].icon, Icon::Exclamation);
+    EXPECT_TRUE(printer.dialogs.empty());
+    EXPECT_TRUE(s.cmdRetAddressVisible);
+    EXPECT_FALSE(s.cmdVRStartVisible);
+    EXPECT_FALSE(s.optVRLabelEnabled);
+    EXPECT_FALSE(s.optVREnvelopeEnabled);
+    EXPECT_FALSE(s.chkLblBoldEnabled);
+    EXPECT_FALSE(s.chkLblItalicEnabled);
+    EXPECT_FALSE(s.chkLblBold);
+}
+
+TEST_F(ReturnAddress, LinesFourAndFiveMustStayBlank) {
+    ComposerState s = returnComposer();
+    s.lines[4] = "USA";
+    printReturnAddressLabels(s, dialogs, printer, dir.path());
+    EXPECT_EQ(dialogs.messages(),
+              (std::vector<std::string>{kLoad,
+                                        "Small label can fit only 3 lines|Leave Lines 4 and 5 blank"}));
+    EXPECT_EQ(dialogs.beeps(), 1u);
+    EXPECT_EQ(s.focus, "txtVRLine4");
+    EXPECT_TRUE(printer.documents.empty());
+}
+
+TEST_F(ReturnAddress, CopiesAreSeparatePagesAndYesPrintsTheSequenceAgain) {
+    ComposerState s = returnComposer();
+    enterReturnAddressMode(s);
+    printer.answerCopies(3);
+    printer.answerCopies(1);
+    dialogs.queueAnswer(Answer::Ok);   // load printer
+    dialogs.queueAnswer(Answer::Yes);  // another page
+    dialogs.queueAnswer(Answer::Ok);   // load printer
+    dialogs.queueAnswer(Answer::No);
+    s.optVRCenter = true;
+    s.optVRLeftjust = false;
+    printReturnAddressLabels(s, dialogs, printer, dir.path());
+    EXPECT_EQ(printer.documents.size(), 4u);
+    EXPECT_EQ(printer.dialogs.size(), 2u);
+    EXPECT_TRUE(printer.dialogs[0].printToFileDisabled);
+    EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{kLoad, kAgain, kLoad, kAgain}));
+    EXPECT_EQ(dialogs.log[1].buttons, Buttons::YesNoCancel);
+    // Back to normal mode.
+    EXPECT_FALSE(s.cmdRetAddressVisible);
+    EXPECT_TRUE(s.cmdVRStartVisible);
+    EXPECT_TRUE(s.optVRLabelEnabled);
+    EXPECT_TRUE(s.chkLblItalicEnabled);
+    EXPECT_TRUE(s.optVRLeftjust);
+    EXPECT_FALSE(s.optVRCenter);
+}
+
+TEST_F(ReturnAddress, CancelInTheDialogEndsSilentlyInTheSameMode) {
+    ComposerState s = returnComposer();
+    enterReturnAddressMode(s);
+    printer.answerCancel();
+    printReturnAddressLabels(s, dialogs, printer, dir.path());
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{kLoad});
+    EXPECT_TRUE(s.cmdRetAddressVisible);
+    EXPECT_TRUE(printer.documents.empty());
+}
+
+TEST_F(ReturnAddress, FailuresShowThePrinterErrorAndKeepTheMode) {
+    ComposerState s = returnComposer();
+    enterReturnAddressMode(s);
+    printer.failWith = RunError::PrinterError;
+    printReturnAddressLabels(s, dialogs, printer, dir.path());
+    EXPECT_EQ(dialogs.messages().back(), "Printer error|A printer problem exists.  Check printer.");
+    EXPECT_EQ(dialogs.log.back().icon, Icon::Exclamation);
+    EXPECT_EQ(printer.aborts, 1);
+    EXPECT_TRUE(s.cmdRetAddressVisible);
+
+    ScriptedDialogs d;
+    ScriptedPrinter p;
+    writeFileBytes(dir / "VRNPARAM.TXT", "RETURNAD|1  |?  \r\n");
+    printReturnAddressLabels(s, d, p, dir.path());
+    EXPECT_EQ(d.messages(),
+              std::vector<std::string>{"Printer error|A printer problem exists.  Check printer."});
+}
+
+TEST_F(ReturnAddress, TheStoredShiftsMoveEveryLabel) {
+    writeFileBytes(dir / "VRNPARAM.TXT", "RETURNAD|-2 |1  \r\n");
+    ComposerState s = returnComposer();
+    dialogs.queueAnswer(Answer::Ok);
+    dialogs.queueAnswer(Answer::Cancel);
+    printReturnAddressLabels(s, dialogs, printer, dir.path());
+    ASSERT_EQ(printer.documents.size(), 1u);
+    const Placement& first = printer.documents[0].placements[0];
+    EXPECT_EQ(first.column, 5);
+    EXPECT_EQ(first.row, 5);
+}
+
+}  // namespace
+}  // namespace varnel

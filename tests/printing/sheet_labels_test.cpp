@@ -1,0 +1,308 @@
+#include "printing/sheet_labels.h"
+
+#include <gtest/gtest.h>
+
+#include "print_fixture.h"
+#include "printing/label_grid.h"
+#include "printing/print_command.h"
+#include "store/run_error.h"
+
+namespace varnel {
+namespace {
+
+using testing::envelopeComposer;
+using testing::labelComposer;
+using testing::readFileBytes;
+using testing::ScriptedDialogs;
+using testing::ScriptedPrinter;
+using testing::TempDir;
+using testing::tabX;
+using testing::texts;
+using testing::writeFileBytes;
+
+constexpr const char* kPrinterError = "Printer error|A printer problem exists.  Check printer.";
+
+class SheetLabels : public ::testing::Test {
+protected:
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    ScriptedPrinter printer;
+
+    void print(ComposerState& s) { printComposer(s, dialogs, printer, dir.path()); }
+
+    void shifts(const std::string& onTheFly, const std::string& envelope) {
+        writeFileBytes(dir / "VRNPARAM.TXT", "ONTHEFLY|" + onTheFly + "\r\nENVELOPE|" + envelope +
+                                                 "\r\n");
+    }
+};
+
+// Label lines start at Tab(x) on row 1 + y of the page.
+void expectLabelAt(const std::vector<Placement>& p, std::size_t first, int column, int row) {
+    ASSERT_GE(p.size(), first + 3);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(p[first + i].column, column) << "line " << i;
+        EXPECT_EQ(p[first + i].row, row + static_cast<int>(i)) << "line " << i;
+        EXPECT_NEAR(p[first + i].x, tabX(p[first + i], column), 1e-9);
+    }
+}
+
+TEST_F(SheetLabels, PositionFiveUsesTheOriginOfItsPrinterAndWeight) {
+    struct Case {
+        const char* device;
+        bool bold;
+        int column;
+        bool paperSet;
+    };
+    for (const Case c : {Case{"Brother HL-L2350DW", false, 45, false},
+                         Case{"Brother HL-L2350DW", true, 41, false},
+                         Case{"HP Officejet Pro 8600", false, 47, true},
+                         Case{"HP Photosmart C4280", true, 43, false}}) {
+        ScriptedPrinter p;
+        p.device = c.device;
+        ScriptedDialogs d;
+        ComposerState s = labelComposer("5", 35, 10);
+        s.chkLblBold = c.bold;
+        printComposer(s, d, p, dir.path());
+        ASSERT_EQ(p.documents.size(), 1u) << c.device;
+        const Document& doc = p.documents[0];
+        EXPECT_EQ(doc.orientation, Orientation::Portrait);
+        EXPECT_EQ(doc.paperSet, c.paperSet) << c.device;
+        EXPECT_EQ(doc.paper, PaperSize::Letter);
+        const auto t = texts(doc);
+        ASSERT_EQ(t.size(), 3u);
+        expectLabelAt(t, 0, c.column, 1 + 9);
+        for (const Placement& pl : t) {
+            EXPECT_EQ(pl.font, (FontSpec{"Verdana", 9, c.bold, false}));
+            EXPECT_EQ(pl.page, 0);
+        }
+        EXPECT_EQ(t[0].text, "Ann Smith");
+        EXPECT_EQ(t[2].text, "Springfield, IL  62704");
+        EXPECT_TRUE(d.log.empty()) << "success shows nothing";
+        ASSERT_EQ(p.dialogs.size(), 1u);
+        EXPECT_TRUE(p.dialogs[0].printToFileDisabled);
+        // After the run: one past the label, with that position's print-grid origin.
+        EXPECT_EQ(s.StartPosition, "6");
+        EXPECT_EQ(s.txtVRLeftPad, std::to_string(printGridOrigin(6, c.bold, isHpFamily(c.device)).column));
+        EXPECT_EQ(s.txtVRToppad, "9");
+    }
+}
+
+TEST_F(SheetLabels, TheRangeFourToNinePrintsSixLabelsOnOnePage) {
+    ComposerState s = labelComposer("4-9", 2, 10);
+    print(s);
+    ASSERT_EQ(printer.documents.size(), 1u);
+    const Document& doc = printer.documents[0];
+    EXPECT_EQ(doc.pageCount, 1);
+    const auto t = texts(doc);
+    ASSERT_EQ(t.size(), 18u);
+    const int columns[] = {2, 45, 89, 2, 45, 89};
+    const int rows[] = {9, 9, 9, 16, 16, 16};
+    for (int i = 0; i < 6; ++i) expectLabelAt(t, 3 * i, columns[i], 1 + rows[i]);
+    EXPECT_EQ(s.StartPosition, "10");
+    EXPECT_EQ(s.txtVRLeftPad, "2");
+    EXPECT_EQ(s.txtVRToppad, "23");
+    // Pressing Print again prints the same six labels.
+    print(s);
+    ASSERT_EQ(printer.documents.size(), 2u);
+    EXPECT_EQ(texts(printer.documents[1]).size(), 18u);
+    expectLabelAt(texts(printer.documents[1]), 0, 2, 10);
+}
+
+TEST_F(SheetLabels, AFullSheetFillsAllThirtyPositions) {
+    ComposerState s = labelComposer("1-30", 2, 3);
+    s.LabelCount = 30;
+    print(s);
+    ASSERT_EQ(printer.documents.size(), 1u);
+    const auto t = texts(printer.documents[0]);
+    ASSERT_EQ(t.size(), 90u);
+    for (int position = 1; position <= 30; ++position) {
+        const GridOrigin o = printGridOrigin(position, false, false);
+        expectLabelAt(t, 3 * (position - 1), o.column, 1 + o.row);
+    }
+    for (const Placement& p : t) EXPECT_EQ(p.page, 0);
+    // Past 30 the last origin stays.
+    EXPECT_EQ(s.StartPosition, "31");
+    EXPECT_EQ(s.txtVRLeftPad, "89");
+    EXPECT_EQ(s.txtVRToppad, "62");
+}
+
+TEST_F(SheetLabels, CentredLinesStartWithBlanksForTheirLength) {
+    ComposerState s = labelComposer("1", 2, 3);
+    s.optVRLeftjust = false;
+    s.optVRCenter = true;
+    s.lines = {"A", "Bob", "Anne", "Smith", ""};
+    print(s);
+    const auto t = texts(printer.documents.at(0));
+    ASSERT_EQ(t.size(), 4u);
+    const FontSpec font{"Verdana", 9, false, false};
+    // Position 1 centres from Tab(2 - 3), which is column 1.
+    const int k[] = {18, 16, 16, 16};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_NEAR(t[i].x, k[i] * spaceWidth(font), 1e-9) << t[i].text;
+        EXPECT_EQ(t[i].row, 1 + 3 + i);
+    }
+
+    // Bold centres from the origin itself.
+    ComposerState b = labelComposer("5", 35, 10);
+    b.optVRLeftjust = false;
+    b.optVRCenter = true;
+    b.chkLblBold = true;
+    b.lines = {"Bob", "", "", "", ""};
+    print(b);
+    const auto tb = texts(printer.documents.at(1));
+    ASSERT_EQ(tb.size(), 1u);
+    const FontSpec bold{"Verdana", 9, true, false};
+    EXPECT_NEAR(tb[0].x, 40 * columnWidth(bold) + 16 * spaceWidth(bold), 1e-9);
+
+    // Not bold: three columns left of the origin.
+    b.chkLblBold = false;
+    print(b);
+    const auto tr = texts(printer.documents.at(2));
+    EXPECT_NEAR(tr[0].x, 41 * columnWidth(font) + 16 * spaceWidth(font), 1e-9);
+}
+
+TEST_F(SheetLabels, LongLinesGetNoBlanksAndStayOnTheirRow) {
+    ComposerState s = labelComposer("2", 35, 3);
+    s.optVRLeftjust = false;
+    s.optVRCenter = true;
+    s.lines = {std::string(500, 'x'), "\x80uro \xe9t\xe9", "", "", ""};
+    print(s);
+    const auto t = texts(printer.documents.at(0));
+    ASSERT_EQ(t.size(), 2u);
+    EXPECT_NEAR(t[0].x, tabX(t[0], 42), 1e-9);
+    EXPECT_EQ(t[0].row, 4);
+    EXPECT_EQ(t[1].row, 5);
+    EXPECT_EQ(t[1].text, "\x80uro \xe9t\xe9");
+}
+
+TEST_F(SheetLabels, LandscapeLabelsPrintAtElevenPointsOnTheSameGrid) {
+    ComposerState s = labelComposer("5", 35, 10);
+    s.optPortrait = false;
+    s.optLandscape = true;
+    print(s);
+    const Document& doc = printer.documents.at(0);
+    EXPECT_EQ(doc.orientation, Orientation::Landscape);
+    const auto t = texts(doc);
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_EQ(t[0].font.size, 11);
+    expectLabelAt(t, 0, 45, 10);
+    EXPECT_NEAR(t[0].y, 10 * rowHeight(FontSpec{"Verdana", 11}), 1e-9);
+}
+
+TEST_F(SheetLabels, ItalicAndShiftsAreApplied) {
+    shifts("2  |-1 ", "9  |9  ");
+    ComposerState s = labelComposer("5", 35, 10);
+    s.chkLblItalic = true;
+    print(s);
+    const auto t = texts(printer.documents.at(0));
+    EXPECT_TRUE(t[0].font.italic);
+    EXPECT_FALSE(t[0].font.bold);
+    expectLabelAt(t, 0, 47, 1 + 8);
+}
+
+TEST_F(SheetLabels, EachCopyIsItsOwnDocumentStartingAtTheEnteredPosition) {
+    for (int copies : {2, 3}) {
+        ScriptedPrinter p;
+        ScriptedDialogs d;
+        p.answerCopies(copies);
+        ComposerState s = labelComposer("4-5", 2, 10);
+        printComposer(s, d, p, dir.path());
+        ASSERT_EQ(p.documents.size(), static_cast<std::size_t>(copies));
+        for (const Document& doc : p.documents) {
+            const auto t = texts(doc);
+            ASSERT_EQ(t.size(), 6u);
+            expectLabelAt(t, 0, 2, 10);
+            expectLabelAt(t, 3, 45, 10);
+        }
+        EXPECT_EQ(s.StartPosition, "6");
+    }
+}
+
+TEST_F(SheetLabels, ACancelledDialogEndsSilently) {
+    printer.answerCancel();
+    ComposerState s = labelComposer("5", 35, 10);
+    print(s);
+    EXPECT_TRUE(printer.documents.empty());
+    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_EQ(printer.aborts, 0);
+}
+
+TEST_F(SheetLabels, TheChecksRefuseInOrder) {
+    struct Case {
+        ComposerState state;
+        const char* message;
+    };
+    ComposerState noLines = labelComposer("5", 35, 10);
+    noLines.lines = {"", "", "", "", ""};
+    ComposerState noMedia = labelComposer("5", 35, 10);
+    noMedia.optVRLabel = false;
+    ComposerState noSize = envelopeComposer(1, "50", "31");
+    noSize.EnvelopeSize = "0";
+    ComposerState noAlign = labelComposer("5", 35, 10);
+    noAlign.optVRLeftjust = false;
+    for (Case c : {Case{noLines, "Missing Data|No information entered"},
+                   Case{noMedia, "Media Selection|Select Label stock or Envelope"},
+                   Case{noSize, "Envelope Size|Select Envelope size"},
+                   Case{noAlign, "Text Alignment|Select Left-Justified or Centered"}}) {
+        ScriptedDialogs d;
+        ScriptedPrinter p;
+        printComposer(c.state, d, p, dir.path());
+        EXPECT_EQ(d.messages(), std::vector<std::string>{c.message});
+        ASSERT_EQ(d.log.size(), 2u);
+        EXPECT_EQ(d.log[0].kind, testing::ShownBox::Beep);
+        EXPECT_EQ(d.log[1].icon, Icon::Warning);
+        EXPECT_TRUE(p.dialogs.empty());
+    }
+}
+
+TEST_F(SheetLabels, LabelStockWithoutAPositionAsksForOne) {
+    ComposerState s = labelComposer("", 2, 3);
+    s.lblVRPosition.clear();
+    dialogs.queueInput("7");
+    print(s);
+    EXPECT_EQ(s.lblVRPosition, "Label Position 7");
+    ASSERT_EQ(printer.documents.size(), 1u);
+    expectLabelAt(texts(printer.documents[0]), 0, 2, 1 + 16);
+
+    // Cancelling the prompt prints nothing.
+    ComposerState c = labelComposer("", 2, 3);
+    c.lblVRPosition.clear();
+    print(c);
+    EXPECT_EQ(printer.documents.size(), 1u);
+    EXPECT_FALSE(c.optVRLabel);
+}
+
+TEST_F(SheetLabels, PrintingFailuresAbortAndShowThePrinterError) {
+    printer.failWith = RunError::PrinterError;
+    ComposerState s = labelComposer("5", 35, 10);
+    print(s);
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{kPrinterError});
+    EXPECT_EQ(dialogs.log.back().icon, Icon::Warning);
+    EXPECT_EQ(printer.aborts, 1);
+
+    // A stored shift that is not a number stops the print before the dialog.
+    ScriptedDialogs d;
+    ScriptedPrinter p;
+    shifts("x  |0  ", "0  |0  ");
+    printComposer(s, d, p, dir.path());
+    EXPECT_EQ(d.messages(), std::vector<std::string>{kPrinterError});
+    EXPECT_TRUE(p.dialogs.empty());
+    EXPECT_TRUE(p.documents.empty());
+}
+
+TEST_F(SheetLabels, ALabelAfterALargeFontEnvelopeIsUpright) {
+    ComposerState e = envelopeComposer(1, "50", "31");
+    e.chkLargeFont = true;
+    e.chkBold = true;
+    print(e);
+    ComposerState s = labelComposer("5", 35, 10);
+    print(s);
+    ASSERT_EQ(printer.documents.size(), 2u);
+    EXPECT_TRUE(texts(printer.documents[0])[0].font.italic);
+    EXPECT_EQ(texts(printer.documents[1])[0].font, (FontSpec{"Verdana", 9, false, false}));
+    EXPECT_FALSE(s.chkBold);
+    EXPECT_FALSE(s.chkBoldVisible);
+}
+
+}  // namespace
+}  // namespace varnel
