@@ -5,6 +5,7 @@
 
 #include "ports/dialogs.h"
 #include "ports/printer.h"
+#include "printing/printer_error.h"
 
 namespace varnel {
 
@@ -15,14 +16,12 @@ enum class PrintOutcome {
     Failed,     // the document was aborted and the printer box shown
 };
 
-inline constexpr const char* kPrinterErrorTitle = "Printer error";
-inline constexpr const char* kPrinterProblem = "A printer problem exists.  Check printer.";
-
-// Aborts the document being built and shows the printer box.
+// Aborts the document being built and shows the printer box under `title`
+// (the detail sheet's title ends in a full stop).
 inline PrintOutcome printerProblem(Dialogs& dialogs, Printer& printer,
                                    const std::string& title = kPrinterErrorTitle) {
     printer.abort();
-    dialogs.messageBox(title, kPrinterProblem, Icon::Warning, Buttons::Ok);
+    dialogs.messageBox(title, kPrinterErrorText, Icon::Warning, Buttons::Ok);
     return PrintOutcome::Failed;
 }
 

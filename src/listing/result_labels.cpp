@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "listing/bulk_shifts.h"
+#include "printing/margin_file.h"
 #include "store/run_error.h"
 #include "text/strings.h"
 
@@ -155,7 +155,8 @@ Document resultLabelDocument(const std::vector<ResultLabel>& labels, const Resul
 PrintOutcome printSearchResultLabels(const ResultLabelRequest& request, Dialogs& dialogs,
                                      Printer& printer) {
     try {
-        const BulkShifts shifts = readBulkShifts(request.programFolder);
+        const MarginShifts shifts =
+            readMarginShifts(request.programFolder, marginKey(MarginKind::SearchResult));
         bool anyContact = false;
         for (const ListLine& line : request.list.lines())
             anyContact = anyContact || line.record > 0;
