@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QPointer>
 
 #include "app/gui/frmVarnel.h"
@@ -436,6 +437,37 @@ TEST_F(ListWindow, CloseBoxKeepsLabelStyles) {
     closeWindow();
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(main->chkLblBold->isChecked());
+}
+
+// The columns on screen: pieces start at the tab stops, in dialog units of a
+// quarter of the list font's average character width.
+TEST_F(ListWindow, LinesAreDrawnAtTheirTabStops) {
+    frmViewAll& w = open();
+    w.optEmailAdd->setChecked(true);
+    w.cmdACGetReport->click();
+    dialogs.clipboard = "I\tI\tI";
+    focusList();
+    w.mnuVAPaste->trigger();
+    w.resize(1000, 400);
+    w.lstAllContacts->clearSelection();
+    QApplication::processEvents();
+    const QImage image = w.lstAllContacts->viewport()->grab().toImage();
+    const QRect row = w.lstAllContacts->visualRect(w.model().index(0));
+    // Left edges of the dark runs along the row.
+    std::vector<int> starts;
+    bool inInk = false;
+    for (int x = 0; x < image.width(); ++x) {
+        bool ink = false;
+        for (int y = row.top(); y <= row.bottom() && y < image.height(); ++y) {
+            if (qGray(image.pixel(x, y)) < 128) ink = true;
+        }
+        if (ink && !inInk) starts.push_back(x);
+        inInk = ink;
+    }
+    ASSERT_EQ(starts.size(), 3u);
+    const double unit = QFontMetricsF(w.lstAllContacts->font()).averageCharWidth() / 4.0;
+    EXPECT_NEAR(starts[1] - starts[0], 100 * unit, 2.0);
+    EXPECT_NEAR(starts[2] - starts[0], 110 * unit, 2.0);
 }
 
 TEST_F(ListWindow, ShuttingTheProgramDownClosesTheListWindow) {
