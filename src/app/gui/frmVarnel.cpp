@@ -285,6 +285,7 @@ void frmVarnel::connectHandlers() {
     connect(mnuRetAddress, &QAction::triggered, this, &frmVarnel::mnuRetAddress_Click);
     connect(mnuStates, &QAction::triggered, this, &frmVarnel::mnuStates_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &frmVarnel::mnuFilePrint_Click);
+    connect(mnuVREdit, &QMenu::aboutToShow, this, &frmVarnel::mnuVREdit_Click);
     connect(mnuCut, &QAction::triggered, this, &frmVarnel::mnuCut_Click);
     connect(mnuCopy, &QAction::triggered, this, &frmVarnel::mnuCopy_Click);
     connect(mnuPaste, &QAction::triggered, this, &frmVarnel::mnuPaste_Click);

@@ -176,6 +176,7 @@ public slots:
     void mnuAbout_Click();
     void cmdZipFinder_Click();
     void cmdPeopleFind_Click();
+    void mnuVREdit_Click();  // the Edit menu opens: Cut/Copy/Paste enable rule
     void mnuCut_Click();
     void mnuCopy_Click();
     void mnuPaste_Click();

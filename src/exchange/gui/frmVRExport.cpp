@@ -1,0 +1,139 @@
+#include "exchange/gui/frmVRExport.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "app/gui/frmVarnel.h"
+#include "exchange/contact_export.h"
+#include "shell/gui/documents.h"
+#include "shell/gui/frmVRAbout.h"
+#include "shell/lookups.h"
+
+namespace varnel {
+
+frmVRExport::frmVRExport(AppContext& context, frmVarnel& main, QWidget* parent)
+    : QMainWindow(parent), ctx_(context), main_(main) {
+    setObjectName("frmVRExport");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto action = [](QMenu* menu, const char* name, const char* caption) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(name);
+        return a;
+    };
+    mnuETFile = menuBar()->addMenu("&File");
+    mnuETFile->setObjectName("mnuETFile");
+    mnuETFileExit = action(mnuETFile, "mnuETFileExit", "Exit");
+    mnuETHelp = menuBar()->addMenu("&Help");
+    mnuETHelp->setObjectName("mnuETHelp");
+    mnuETHelpUM = action(mnuETHelp, "mnuETHelpUM", "User Manual");
+    mnuETHelp->addSeparator();
+    mnuETHelpAbout = action(mnuETHelp, "mnuETHelpAbout", "About Varnel");
+
+    auto* central = new QWidget(this);
+    lblExpBanner = new QLabel("Varnel", central);
+    lblExpBanner->setObjectName("lblExpBanner");
+    QFont banner("Times New Roman", 24);
+    banner.setBold(true);
+    banner.setItalic(true);
+    lblExpBanner->setFont(banner);
+    lblExport = new QLabel(central);
+    lblExport->setObjectName("lblExport");
+
+    frExpOptions = new QGroupBox(central);
+    frExpOptions->setObjectName("frExpOptions");
+    optExpCGCSV =
+        new QRadioButton("Export contacts to comma separated values (.csv) file", frExpOptions);
+    optExpCGCSV->setObjectName("optExpCGCSV");
+    optExpCGCSV->setToolTip(
+        "Creates and stores a csv file of contacts, with file name of: VRNC_filename.csv");
+    optExpCGTXT = new QRadioButton("Export contacts to text (.txt) file", frExpOptions);
+    optExpCGTXT->setObjectName("optExpCGTXT");
+    optExpCGTXT->setToolTip(
+        "Creates and stores a text file of contacts, with file name of: VRNT_filename.txt");
+    auto* options = new QVBoxLayout(frExpOptions);
+    options->addWidget(optExpCGCSV);
+    options->addWidget(optExpCGTXT);
+
+    cmdExpCreate = new QPushButton("&Create export file", central);
+    cmdExpCreate->setObjectName("cmdExpCreate");
+    cmdExpCreate->setToolTip("Creates selected export file and stores in application's folder");
+    cmdExpCancel = new QPushButton("C&lose", central);
+    cmdExpCancel->setObjectName("cmdExpCancel");
+    cmdExpCancel->setToolTip("Return to main screen");
+
+    auto* column = new QVBoxLayout(central);
+    column->addWidget(lblExpBanner);
+    column->addWidget(lblExport);
+    column->addWidget(frExpOptions);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdExpCreate);
+    buttons->addStretch();
+    buttons->addWidget(cmdExpCancel);
+    column->addLayout(buttons);
+    setCentralWidget(central);
+
+    connect(optExpCGCSV, &QRadioButton::clicked, this, &frmVRExport::optExpCGCSV_Click);
+    connect(optExpCGTXT, &QRadioButton::clicked, this, &frmVRExport::optExpCGTXT_Click);
+    connect(cmdExpCreate, &QPushButton::clicked, this, &frmVRExport::cmdExpCreate_Click);
+    connect(cmdExpCancel, &QPushButton::clicked, this, &frmVRExport::cmdExpCancel_Click);
+    connect(mnuETFileExit, &QAction::triggered, this, &frmVRExport::mnuETFileExit_Click);
+    connect(mnuETHelpUM, &QAction::triggered, this, &frmVRExport::mnuETHelpUM_Click);
+    connect(mnuETHelpAbout, &QAction::triggered, this, &frmVRExport::mnuETHelpAbout_Click);
+
+    Form_Load();
+}
+
+void frmVRExport::Form_Load() {
+    setWindowTitle("Export Contacts  [" + main_.txtFileTitle + "]");
+    lblExport->setText(
+        "Select type of export file to create, Comma Separated Values (csv) or Text (txt).\r\n"
+        "Export file will contain First Name, Middle Initial, Last Name, Street Address1,\r\n"
+        "Street Address 2, City, State, Zip Code, Country, Company, Incl Company, Home Phone,\r\n"
+        "Cell Phone, Work Phone, Email Address, Birthdate, Category, and Notes.\r\n"
+        "The export file will be stored in your Varnel folder.");
+    optExpCGCSV->setChecked(false);
+    optExpCGTXT->setChecked(false);
+    cmdExpCreate->setEnabled(false);
+}
+
+void frmVRExport::optExpCGCSV_Click() { cmdExpCreate->setEnabled(true); }
+void frmVRExport::optExpCGTXT_Click() { cmdExpCreate->setEnabled(true); }
+
+void frmVRExport::cmdExpCreate_Click() {
+    const ExportFormat format = optExpCGTXT->isChecked() ? ExportFormat::Text : ExportFormat::Csv;
+    ExportResult result = exportContacts(ctx_.contactFile, main_.txtFileNam.toStdString(),
+                                         ctx_.programFolder, format, ctx_.dialogs);
+    if (result.outcome == ExportResult::Failed) {
+        if (result.errorAnswer == Answer::Cancel) close();
+        return;
+    }
+    cmdExpCancel->setFocus();
+}
+
+void frmVRExport::cmdExpCancel_Click() { close(); }
+
+void frmVRExport::closeEvent(QCloseEvent* event) {
+    event->accept();
+    // While the program ends, the main window stays closed.
+    if (!ending_ && !main_.isClosed()) main_.showAgain();
+}
+
+void frmVRExport::mnuETFileExit_Click() {
+    ctx_.contactFile.close();
+    close();
+    ending_ = true;
+    main_.close();
+}
+
+void frmVRExport::mnuETHelpUM_Click() { ctx_.dialogs.shellOpen(userManualTarget(ctx_)); }
+
+void frmVRExport::mnuETHelpAbout_Click() {
+    auto* about = new frmVRAbout;
+    main_.registerWindow(about);
+    about->show();
+}
+
+}  // namespace varnel

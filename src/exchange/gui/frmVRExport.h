@@ -1,0 +1,57 @@
+#pragma once
+// The export window: write every contact of the open file to a CSV or a
+// "|"-separated text file in the program folder.
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/app_context.h"
+
+namespace varnel {
+
+class frmVarnel;
+
+class frmVRExport : public QMainWindow {
+    Q_OBJECT
+  public:
+    frmVRExport(AppContext& context, frmVarnel& main, QWidget* parent = nullptr);
+
+    void Form_Load();
+
+    QLabel* lblExpBanner;
+    QLabel* lblExport;
+    QGroupBox* frExpOptions;
+    QRadioButton* optExpCGCSV;
+    QRadioButton* optExpCGTXT;
+    QPushButton* cmdExpCreate;
+    QPushButton* cmdExpCancel;
+
+    QMenu* mnuETFile;
+    QAction* mnuETFileExit;
+    QMenu* mnuETHelp;
+    QAction* mnuETHelpUM;
+    QAction* mnuETHelpAbout;
+
+  public slots:
+    void optExpCGCSV_Click();
+    void optExpCGTXT_Click();
+    void cmdExpCreate_Click();
+    void cmdExpCancel_Click();
+    void mnuETFileExit_Click();
+    void mnuETHelpUM_Click();
+    void mnuETHelpAbout_Click();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    AppContext& ctx_;
+    frmVarnel& main_;
+    bool ending_ = false;
+};
+
+}  // namespace varnel

@@ -1,0 +1,188 @@
+#include "exchange/gui/frmVRImport.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "app/gui/frmVarnel.h"
+#include "exchange/csv_import.h"
+#include "ports/gui/qt_text.h"
+#include "shell/gui/documents.h"
+#include "shell/gui/frmVRAbout.h"
+#include "shell/gui/qt_edit_target.h"
+#include "shell/lookups.h"
+
+namespace varnel {
+
+frmVRImport::frmVRImport(AppContext& context, frmVarnel& main, QWidget* parent)
+    : QMainWindow(parent), ctx_(context), main_(main) {
+    setObjectName("frmVRImport");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto action = [](QMenu* menu, const char* name, const char* caption) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(name);
+        return a;
+    };
+    mnuITFile = menuBar()->addMenu("&File");
+    mnuITFile->setObjectName("mnuITFile");
+    mnuITFileExit = action(mnuITFile, "mnuITFileExit", "Exit");
+    mnuITEdit = menuBar()->addMenu("&Edit");
+    mnuITEdit->setObjectName("mnuITEdit");
+    mnuITEditCut = action(mnuITEdit, "mnuITEditCut", "Cut");
+    mnuITEditCopy = action(mnuITEdit, "mnuITEditCopy", "Copy");
+    mnuITEditPaste = action(mnuITEdit, "mnuITEditPaste", "Paste");
+    mnuITHelp = menuBar()->addMenu("&Help");
+    mnuITHelp->setObjectName("mnuITHelp");
+    mnuITHelpUM = action(mnuITHelp, "mnuITHelpUM", "User Manual");
+    mnuITHelp->addSeparator();
+    mnuITHelpAbout = action(mnuITHelp, "mnuITHelpAbout", "About Varnel");
+
+    auto* central = new QWidget(this);
+    lblImpHdr = new QLabel(central);
+    lblImpHdr->setObjectName("lblImpHdr");
+    lblImpHdr->setWordWrap(true);
+    cmdCsvOpen = new QPushButton("&Open csv file", central);
+    cmdCsvOpen->setObjectName("cmdCsvOpen");
+    txtImpFilename = new QLineEdit(central);
+    txtImpFilename->setObjectName("txtImpFilename");
+    cmdStartImport = new QPushButton("&Import", central);
+    cmdStartImport->setObjectName("cmdStartImport");
+    cmdImpCancel = new QPushButton("&Close", central);
+    cmdImpCancel->setObjectName("cmdImpCancel");
+
+    auto* column = new QVBoxLayout(central);
+    column->addWidget(lblImpHdr);
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(cmdCsvOpen);
+    fileRow->addWidget(txtImpFilename, 1);
+    column->addLayout(fileRow);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdStartImport);
+    buttons->addStretch();
+    buttons->addWidget(cmdImpCancel);
+    column->addLayout(buttons);
+    setCentralWidget(central);
+    resize(620, 200);
+
+    connect(cmdCsvOpen, &QPushButton::clicked, this, &frmVRImport::cmdCsvOpen_Click);
+    connect(cmdStartImport, &QPushButton::clicked, this, &frmVRImport::cmdStartImport_Click);
+    connect(cmdImpCancel, &QPushButton::clicked, this, &frmVRImport::cmdImpCancel_Click);
+    connect(mnuITFileExit, &QAction::triggered, this, &frmVRImport::mnuITFileExit_Click);
+    connect(mnuITEdit, &QMenu::aboutToShow, this, &frmVRImport::mnuITEdit_Click);
+    connect(mnuITEditCut, &QAction::triggered, this, &frmVRImport::mnuITEditCut_Click);
+    connect(mnuITEditCopy, &QAction::triggered, this, &frmVRImport::mnuITEditCopy_Click);
+    connect(mnuITEditPaste, &QAction::triggered, this, &frmVRImport::mnuITEditPaste_Click);
+    connect(mnuITHelpUM, &QAction::triggered, this, &frmVRImport::mnuITHelpUM_Click);
+    connect(mnuITHelpAbout, &QAction::triggered, this, &frmVRImport::mnuITHelpAbout_Click);
+
+    Form_Load();
+}
+
+void frmVRImport::Form_Load() {
+    setWindowTitle("Import Contacts  [" + main_.txtFileTitle + "]");
+    txtImpFilename->setVisible(false);
+    cmdStartImport->setEnabled(false);
+    lblImpHdr->setText(
+        "First, download contacts (as a csv file) from your email provider or other source, and "
+        "save to PC.\r\nWhen ready, click 'Open csv file' to select the file to import.  Click "
+        "'Import' to begin importing.");
+}
+
+void frmVRImport::cmdCsvOpen_Click() {
+    FileDialogRequest request;
+    request.title = "Open";
+    // Downloaded address books land in the download folder first.
+    request.initialFolder =
+        QStandardPaths::writableLocation(QStandardPaths::DownloadLocation).toStdString();
+    request.filterDescription = "CSV Files (*.CSV);;Text Files (*.TXT);;All Files (*.*)";
+    request.filterPattern = "*.CSV";
+    request.mustExist = true;
+    FileDialogResult chosen = ctx_.dialogs.openFileDialog(request);
+    if (chosen.path.empty()) return;
+
+    path_ = QString::fromStdString(chosen.path);
+    title_ = QString::fromStdString(chosen.fileTitle);
+    txtImpFilename->setText(title_);
+    txtImpFilename->setVisible(true);
+    Answer answer = Answer::Retry;
+    if (!checkImportFileReadable(chosen.path, ctx_.dialogs, answer)) {
+        afterError(answer == Answer::Cancel);
+        return;
+    }
+    cmdStartImport->setEnabled(true);
+}
+
+void frmVRImport::cmdStartImport_Click() {
+    if (path_.isEmpty()) {
+        ctx_.dialogs.beep();
+        ctx_.dialogs.messageBox("No csv file selected",
+                                "Click 'Open csv file' to select a file to import.",
+                                Icon::Information, Buttons::Ok);
+        return;
+    }
+    // Reminders are on while "Enable Birthday Reminders" is unavailable.
+    const bool remindersOn = !main_.mnuFileBdayOn->isEnabled();
+    ImportResult result =
+        importCsvFile(ctx_.contactFile, path_.toStdString(), remindersOn, ctx_.dialogs);
+    switch (result.outcome) {
+        case ImportResult::Completed:
+        case ImportResult::NotCompatible:
+            cmdStartImport->setEnabled(false);
+            cmdImpCancel->setFocus();
+            break;
+        case ImportResult::Refused:
+            break;
+        case ImportResult::Failed:
+            afterError(result.errorAnswer == Answer::Cancel);
+            break;
+    }
+}
+
+void frmVRImport::afterError(bool cancelled) {
+    cmdStartImport->setEnabled(false);
+    if (cancelled) close();
+}
+
+void frmVRImport::cmdImpCancel_Click() { close(); }
+
+void frmVRImport::closeEvent(QCloseEvent* event) {
+    event->accept();
+    // While the program ends, the main window stays closed.
+    if (!ending_ && !main_.isClosed()) main_.showAgain();
+}
+
+void frmVRImport::mnuITFileExit_Click() {
+    ending_ = true;
+    ctx_.contactFile.close();
+    close();
+    main_.close();
+}
+
+void frmVRImport::mnuITEdit_Click() {
+    applyEditMenuState(focusWidget(), mnuITEditCut, mnuITEditCopy, mnuITEditPaste);
+}
+
+void frmVRImport::mnuITEditCut_Click() {
+    editCut(editTargetFor(focusWidget()).get(), ctx_.dialogs);
+}
+
+void frmVRImport::mnuITEditCopy_Click() {
+    editCopy(editTargetFor(focusWidget()).get(), ctx_.dialogs);
+}
+
+void frmVRImport::mnuITEditPaste_Click() {
+    editPaste(editTargetFor(focusWidget()).get(), ctx_.dialogs);
+}
+
+void frmVRImport::mnuITHelpUM_Click() { ctx_.dialogs.shellOpen(userManualTarget(ctx_)); }
+
+void frmVRImport::mnuITHelpAbout_Click() {
+    auto* about = new frmVRAbout;
+    main_.registerWindow(about);
+    about->show();
+}
+
+}  // namespace varnel

@@ -1,0 +1,23 @@
+#include "shell/gui/documents.h"
+
+#include <QCoreApplication>
+
+#include "shell/lookups.h"
+
+namespace varnel {
+
+namespace {
+std::filesystem::path installFolder() {
+    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+}
+}  // namespace
+
+std::string userManualTarget(const AppContext& context) {
+    return userManualPath(context.programFolder, installFolder()).string();
+}
+
+std::string stateListTarget(const AppContext& context) {
+    return stateListPath(context.programFolder, installFolder()).string();
+}
+
+}  // namespace varnel
