@@ -470,6 +470,15 @@ TEST_F(ListWindow, LinesAreDrawnAtTheirTabStops) {
     EXPECT_NEAR(starts[2] - starts[0], 110 * unit, 2.0);
 }
 
+TEST_F(ListWindow, HelpOpensTheMainWindowsManual) {
+    frmViewAll& w = open();
+    w.mnuVAManual->trigger();
+    main->mnuManual->trigger();
+    ASSERT_EQ(dialogs.opened.size(), 2u);
+    EXPECT_EQ(dialogs.opened[0], dialogs.opened[1]);
+    EXPECT_TRUE(w.isVisible());
+}
+
 TEST_F(ListWindow, ShuttingTheProgramDownClosesTheListWindow) {
     open();
     main->close();
