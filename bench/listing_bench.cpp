@@ -38,7 +38,7 @@ std::filesystem::path makeVariedFile(const std::filesystem::path& folder, int re
 }
 
 class ListFixture : public benchmark::Fixture {
-  public:
+public:
     void SetUp(benchmark::State&) override {
         folder = std::filesystem::temp_directory_path() / "varnel-bench-list";
         std::filesystem::create_directories(folder);

@@ -12,7 +12,7 @@
 namespace varnel {
 
 class ContactList {
-  public:
+public:
     const std::vector<ListLine>& lines() const { return lines_; }
     std::size_t size() const { return lines_.size(); }
     bool empty() const { return lines_.empty(); }
@@ -28,7 +28,7 @@ class ContactList {
     // Removes the lines at the given positions (any order, duplicates allowed).
     void removeAt(std::vector<std::size_t> positions);
 
-  private:
+private:
     std::vector<ListLine> lines_;
 };
 

@@ -136,7 +136,7 @@ TEST(ContactReport, MoreThanSevenPiecesIsARunError) {
 }
 
 class ReportCommand : public ::testing::Test {
-  protected:
+protected:
     ReportCommand() {
         list.add({{streetLine("Cy"), 3}, {streetLine("Al"), 1}, {streetLine("Bo"), 2}});
     }

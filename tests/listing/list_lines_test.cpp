@@ -124,7 +124,7 @@ TEST(ListHeadings, TextsAndTabStops) {
 }
 
 class ListSearch : public ::testing::Test {
-  protected:
+protected:
     std::vector<ContactRecord> records = {
         makeContact({.first = "a1",
                      .city = "Springfield",

@@ -290,7 +290,7 @@ TEST(ResultLabelFidelity, ThirtyFirstLabelStartsTheSecondSheetAtLabelOne) {
 }
 
 class ResultLabelCommand : public ::testing::Test {
-  protected:
+protected:
     ResultLabelCommand() { file.open(dir / "c.DAT"); }
 
     void addContacts(int n) {

@@ -10,7 +10,7 @@ namespace varnel {
 
 class ContactListModel : public QAbstractListModel {
     Q_OBJECT
-  public:
+public:
     // The record number of a line's contact (0 for a pasted line).
     static constexpr int RecordRole = Qt::UserRole + 1;
 
@@ -25,7 +25,7 @@ class ContactListModel : public QAbstractListModel {
     std::vector<std::size_t> add(std::vector<ListLine> lines);
     void removeAt(std::vector<std::size_t> rows);
 
-  private:
+private:
     ContactList list_;
 };
 

@@ -23,13 +23,13 @@ namespace {
 
 // The busy pointer for as long as a list is being built, also when it fails.
 class BusyPointer {
-  public:
+public:
     explicit BusyPointer(Dialogs& d) : d_(d) { d_.setBusy(true); }
     ~BusyPointer() { d_.setBusy(false); }
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
 
-  private:
+private:
     Dialogs& d_;
 };
 

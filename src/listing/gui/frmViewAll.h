@@ -27,7 +27,7 @@ class RunError;
 
 class frmViewAll : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     frmViewAll(AppContext& context, frmVarnel& main, QWidget* parent = nullptr);
     ~frmViewAll() override;
 
@@ -75,7 +75,7 @@ class frmViewAll : public QMainWindow {
     ContactListModel& model() { return *model_; }
     ListDisplay display() const;
 
-  public slots:
+public slots:
     void Form_Load();
     void optSearch_Click(std::int16_t kind);  // kinds 0-6 and 8
     void optSearchAll_Click();
@@ -94,10 +94,10 @@ class frmViewAll : public QMainWindow {
     void mnuVAManual_Click();
     void mnuVAAbout_Click();
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     void buildMenus();
     void buildControls();
     void connectHandlers();

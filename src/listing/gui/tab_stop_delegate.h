@@ -9,7 +9,7 @@ namespace varnel {
 
 class TabStopDelegate : public QStyledItemDelegate {
     Q_OBJECT
-  public:
+public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void clearTabStops() { stops_.clear(); }
@@ -19,7 +19,7 @@ class TabStopDelegate : public QStyledItemDelegate {
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
-  private:
+private:
     std::vector<int> stops_;
 };
 

@@ -21,7 +21,7 @@ using testing::Items;
 using testing::printedRows;
 
 class DetailSheetPrint : public ::testing::Test {
-  protected:
+protected:
     DetailSheetPrint() : ctx(dialogs, printer, clock, ".") {
         values.first = "Ann";
         values.last = "Lee";

@@ -28,7 +28,7 @@ using testing::printedRows;
 using testing::ShownBox;
 
 class ListWindow : public ::testing::Test {
-  protected:
+protected:
     ListWindow() : ctx(dialogs, printer, clock, dir.path()) {
         main = std::make_unique<frmVarnel>(ctx);
         main->Form_Load();
