@@ -1,0 +1,89 @@
+#include "contacts/find_list.h"
+
+#include <gtest/gtest.h>
+
+#include "contacts/contact_display.h"
+#include "support/temp_dir.h"
+
+namespace varnel {
+namespace {
+
+using testing::TempDir;
+
+ContactRecord contact(const std::string& first, const std::string& mi, const std::string& last) {
+    ContactRecord r;
+    r.set(Field::FirstName, first);
+    r.set(Field::MI, mi);
+    r.set(Field::LastName, last);
+    return r;
+}
+
+TEST(FindList, EntriesCarryRecordNumbersInCaseBlindOrder) {
+    TempDir dir;
+    ContactFile file;
+    file.open(dir / "c.DAT");
+    file.appendRecord(contact("zoe", "", "Zed"));
+    file.appendRecord(contact("Adam", "Q", "Smith"));
+    file.appendRecord(contact("adam", "", "Jones"));
+    file.appendRecord(contact("Bea", "", "Able"));
+    file.appendRecord(contact("ADAM", "", "Jones"));
+
+    std::vector<FindEntry> list = buildFindList(file);
+    ASSERT_EQ(list.size(), 5u);
+    EXPECT_EQ(list[0].text, "adam  Jones");
+    EXPECT_EQ(list[0].record, 3);
+    EXPECT_EQ(list[1].text, "ADAM  Jones");  // same text without regard to case: file order
+    EXPECT_EQ(list[1].record, 5);
+    EXPECT_EQ(list[2].text, "Adam Q Smith");
+    EXPECT_EQ(list[2].record, 2);
+    EXPECT_EQ(list[3].text, "Bea  Able");
+    EXPECT_EQ(list[4].text, "zoe  Zed");
+    EXPECT_EQ(list[4].record, 1);
+}
+
+TEST(FindList, LongSharedBeginningsAreOrderedByTheWholeText) {
+    TempDir dir;
+    ContactFile file;
+    file.open(dir / "c.DAT");
+    file.appendRecord(contact("Christopher", "", "Zed"));
+    file.appendRecord(contact("christopher", "", "able"));
+    file.appendRecord(contact("Christophe", "", "Moore"));
+    file.appendRecord(contact("CHRISTOPHER", "", "ABLE"));
+    std::vector<FindEntry> list = buildFindList(file);
+    ASSERT_EQ(list.size(), 4u);
+    EXPECT_EQ(list[0].text, "Christophe  Moore");
+    EXPECT_EQ(list[1].record, 2);
+    EXPECT_EQ(list[2].record, 4);
+    EXPECT_EQ(list[3].text, "Christopher  Zed");
+}
+
+TEST(FindList, EmptyFileGivesNoEntries) {
+    TempDir dir;
+    ContactFile file;
+    file.open(dir / "c.DAT");
+    EXPECT_TRUE(buildFindList(file).empty());
+}
+
+TEST(ShowContact, BoxesBirthdateAndCompanyControls) {
+    ContactRecord r = contact("  Ann", "Q", "Able");
+    r.set(Field::Birthdate, "19800410");
+    r.set(Field::Company, "Acme");
+    r.set(Field::IncludeCompany, "1");
+    r.set(Field::Notes, "  note ");
+    ShownContact shown = showContact(r);
+    EXPECT_EQ(shown.form[ContactBox::FName], "Ann");
+    EXPECT_EQ(shown.form[ContactBox::Birthdate], "04/10/1980");
+    EXPECT_EQ(shown.form[ContactBox::Notes], "note");
+    EXPECT_TRUE(shown.form.includeCompany);
+    EXPECT_TRUE(shown.companyControlsVisible);
+
+    ContactRecord plain = contact("Bob", "", "Baker");
+    plain.set(Field::IncludeCompany, "0");
+    ShownContact none = showContact(plain);
+    EXPECT_EQ(none.form[ContactBox::Birthdate], "");
+    EXPECT_FALSE(none.form.includeCompany);
+    EXPECT_FALSE(none.companyControlsVisible);
+}
+
+}  // namespace
+}  // namespace varnel
