@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "app/gui/frmVarnel.h"
+#include "contacts/gui/frmEdDelViewContact.h"
 #include "listing/contact_report.h"
 #include "listing/gui/contact_list_model.h"
 #include "listing/gui/tab_stop_delegate.h"
@@ -333,8 +334,9 @@ void frmViewAll::lstAllContacts_DblClick(const QModelIndex& index) {
         ctx_.contactFile.readRecord(r);
         ctx_.CurrentRecord = r;
         model_->clear();
-        // TODO(contacts): open the contact browser on record r once it is on main,
-        // then set openedBrowser_ so the unload leaves the main window hidden.
+        frmEdDelViewContact* browser = frmEdDelViewContact::open(ctx_, main_);
+        browser->showRecord(r);
+        openedBrowser_ = true;
         close();
     } catch (const RunError& e) {
         commonError(e);

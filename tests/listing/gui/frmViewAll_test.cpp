@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include "app/gui/frmVarnel.h"
+#include "contacts/gui/frmEdDelViewContact.h"
 #include "listing/contact_builder.h"
 #include "listing/gui/contact_list_model.h"
 #include "listing/placements.h"
@@ -342,7 +343,14 @@ TEST_F(ListWindow, FilePrintReportsTheListAndItsSelection) {
     EXPECT_EQ(rows[0].items[0].second, lines()[1]);
 }
 
-TEST_F(ListWindow, DoubleClickOpensTheLineRecord) {
+frmEdDelViewContact* visibleBrowser() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* b = qobject_cast<frmEdDelViewContact*>(w); b && b->isVisible()) return b;
+    }
+    return nullptr;
+}
+
+TEST_F(ListWindow, DoubleClickOpensTheBrowserOnTheLineRecord) {
     addSample();
     frmViewAll& w = open();
     w.cmdACGetReport->click();
@@ -353,6 +361,30 @@ TEST_F(ListWindow, DoubleClickOpensTheLineRecord) {
     EXPECT_TRUE(window.isNull());
     EXPECT_TRUE(ctx.contactFile.isOpen());
     EXPECT_TRUE(dialogs.log.empty());
+    // The browser shows the contact, ready to edit; the main window stays hidden.
+    QPointer<frmEdDelViewContact> browser = visibleBrowser();
+    ASSERT_FALSE(browser.isNull());
+    EXPECT_EQ(browser->txtACFName->text(), "Bea");
+    EXPECT_EQ(browser->txtACLName->text(), "Moss");
+    EXPECT_TRUE(browser->txtACFName->isEnabled());
+    EXPECT_TRUE(browser->cmdSave->isEnabled());
+    EXPECT_FALSE(main->isVisible());
+
+    // File > Print on the browser: the detail sheet of the boxes, unsaved edits included.
+    browser->txtACLName->setText("Mossman");
+    browser->mnuEDVPrint->trigger();
+    ASSERT_EQ(printer.documents.size(), 1u);
+    bool named = false;
+    for (const auto& row : printedRows(printer.documents[0])) {
+        if (row.items == Items{{8, "Bea  Mossman"}}) named = true;
+    }
+    EXPECT_TRUE(named);
+    EXPECT_EQ(ctx.contactFile.readRecord(3).get(Field::LastName), "Moss");
+
+    browser->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(ctx.CurrentRecord, 0);
 }
 
 TEST_F(ListWindow, DoubleClickIgnoresPastedLines) {
