@@ -12,6 +12,7 @@
 #include "contacts/contact_display.h"
 #include "contacts/contact_save.h"
 #include "contacts/find_list.h"
+#include "listing/gui/detail_sheet_print.h"
 #include "ports/gui/qt_text.h"
 #include "printing/one_contact_label.h"
 #include "shell/gui/documents.h"
@@ -426,8 +427,21 @@ void frmEdDelViewContact::cmdPeopleFind_Click() {
     ctx_.dialogs.shellOpen(std::string(kPeopleSearchAddress));
 }
 
-// The contact detail sheet is printed from here once the listing side provides it.
-void frmEdDelViewContact::mnuEDVPrint_Click() {}
+// The detail sheet prints the boxes as they stand, unsaved edits included.
+void frmEdDelViewContact::mnuEDVPrint_Click() {
+    const DetailValues values{
+        toCp(txtACFName->text()),     toCp(txtACMiddleInit->text()), toCp(txtACLName->text()),
+        toCp(txtACFStreet->text()),   toCp(txtACSStreet->text()),    toCp(txtACCity->text()),
+        toCp(txtACState->text()),     toCp(txtACZip->text()),        toCp(txtACCountry->text()),
+        toCp(txtACBirthdate->text()), toCp(txtACHPhone->text()),     toCp(txtACCPhone->text()),
+        toCp(txtACWPhone->text()),    toCp(txtACEmail->text()),      toCp(txtACCategory->text()),
+        toCp(txtACNotes->text()),     toCp(txtACCompany->text())};
+    std::vector<const QWidget*> textBoxes;
+    for (std::size_t i = 0; i < kContactBoxCount; ++i) {
+        textBoxes.push_back(box(static_cast<ContactBox>(i)));
+    }
+    printDetailSheetOf(values, focusWidget(), textBoxes, ctx_);
+}
 
 void frmEdDelViewContact::mnuEDVEdit_Click() {
     applyEditMenuState(focusWidget(), mnuEDVCut, mnuEDVCopy, mnuEDVPaste);
