@@ -17,13 +17,13 @@ QString substituteFamily(const std::string& face) {
     return QStringLiteral("DejaVu Sans");
 }
 
-QFont substituteFont(const FontSpec& spec) {
+QFont substituteFont(const FontSpec& wanted) {
     QFont font;
-    font.setFamilies({substituteFamily(spec.face), QStringLiteral("DejaVu Sans"),
+    font.setFamilies({substituteFamily(wanted.face), QStringLiteral("DejaVu Sans"),
                       QStringLiteral("Liberation Sans")});
-    font.setPointSizeF(spec.size);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    font.setPointSizeF(wanted.size);
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic);
     // Kerning would make the drawn advance differ from the reference sum.
     font.setKerning(false);
     return font;

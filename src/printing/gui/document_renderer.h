@@ -15,7 +15,7 @@ namespace varnel {
 // Liberation Sans, "Courier New" -> Liberation Mono; their advances are within
 // about 1 % of the reference metrics.
 QString substituteFamily(const std::string& face);
-QFont substituteFont(const FontSpec& spec);
+QFont substituteFont(const FontSpec& wanted);
 
 // Orientation and, when the layout chose one, the paper size.
 void applyPageSetup(QPrinter& printer, const Document& document);

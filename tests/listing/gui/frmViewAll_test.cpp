@@ -40,7 +40,7 @@ protected:
         main.reset();
     }
 
-    void add(const ContactSpec& spec) { ctx.contactFile.appendRecord(makeContact(spec)); }
+    void add(const ContactSpec& contact) { ctx.contactFile.appendRecord(makeContact(contact)); }
     void addSample() {
         add({.first = "Zoe",
              .mi = "Q",
