@@ -123,4 +123,33 @@ QGridLayout* ContactBoxes::makeLayout(QWidget* stateHelp, QLabel* companyTickLab
     return grid;
 }
 
+void ContactBoxNames::bindTo(const ContactBoxes& boxes) {
+    txtACFName = boxes.box(ContactBox::FName);
+    txtACMiddleInit = boxes.box(ContactBox::MiddleInit);
+    txtACLName = boxes.box(ContactBox::LName);
+    txtACFStreet = boxes.box(ContactBox::FStreet);
+    txtACSStreet = boxes.box(ContactBox::SStreet);
+    txtACCity = boxes.box(ContactBox::City);
+    txtACState = boxes.box(ContactBox::State);
+    txtACZip = boxes.box(ContactBox::Zip);
+    txtACCountry = boxes.box(ContactBox::Country);
+    txtACCompany = boxes.box(ContactBox::Company);
+    txtACBirthdate = boxes.box(ContactBox::Birthdate);
+    txtACHPhone = boxes.box(ContactBox::HPhone);
+    txtACCPhone = boxes.box(ContactBox::CPhone);
+    txtACWPhone = boxes.box(ContactBox::WPhone);
+    txtACEmail = boxes.box(ContactBox::Email);
+    txtACCategory = boxes.box(ContactBox::Category);
+    txtACNotes = boxes.box(ContactBox::Notes);
+}
+
+QPushButton* makeContactButton(QWidget* parent, const char* name, const char* caption,
+                               const char* tip) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    if (tip) b->setToolTip(tip);
+    b->setAutoDefault(false);
+    return b;
+}
+
 }  // namespace varnel

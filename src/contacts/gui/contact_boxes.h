@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QObject>
+#include <QPushButton>
 #include <array>
 
 #include "contacts/contact_form.h"
@@ -50,5 +51,32 @@ private:
     std::array<QLineEdit*, kContactBoxCount> boxes_{};
     std::array<QLabel*, kContactBoxCount> labels_{};
 };
+
+// The boxes under the names both contact windows give them.
+struct ContactBoxNames {
+    void bindTo(const ContactBoxes& boxes);
+
+    QLineEdit* txtACFName = nullptr;
+    QLineEdit* txtACMiddleInit = nullptr;
+    QLineEdit* txtACLName = nullptr;
+    QLineEdit* txtACFStreet = nullptr;
+    QLineEdit* txtACSStreet = nullptr;
+    QLineEdit* txtACCity = nullptr;
+    QLineEdit* txtACState = nullptr;
+    QLineEdit* txtACZip = nullptr;
+    QLineEdit* txtACCountry = nullptr;
+    QLineEdit* txtACCompany = nullptr;
+    QLineEdit* txtACBirthdate = nullptr;
+    QLineEdit* txtACHPhone = nullptr;
+    QLineEdit* txtACCPhone = nullptr;
+    QLineEdit* txtACWPhone = nullptr;
+    QLineEdit* txtACEmail = nullptr;
+    QLineEdit* txtACCategory = nullptr;
+    QLineEdit* txtACNotes = nullptr;
+};
+
+// A window button that Enter does not press by default.
+QPushButton* makeContactButton(QWidget* parent, const char* name, const char* caption,
+                               const char* tip);
 
 }  // namespace varnel

@@ -73,27 +73,10 @@ void frmEdDelViewContact::buildMenus() {
 }
 
 void frmEdDelViewContact::buildControls() {
-    using B = ContactBox;
     QWidget* central = boxes_.first()->parentWidget();
     setCentralWidget(central);
 
-    txtACFName = box(B::FName);
-    txtACMiddleInit = box(B::MiddleInit);
-    txtACLName = box(B::LName);
-    txtACFStreet = box(B::FStreet);
-    txtACSStreet = box(B::SStreet);
-    txtACCity = box(B::City);
-    txtACState = box(B::State);
-    txtACZip = box(B::Zip);
-    txtACCountry = box(B::Country);
-    txtACCompany = box(B::Company);
-    txtACBirthdate = box(B::Birthdate);
-    txtACHPhone = box(B::HPhone);
-    txtACCPhone = box(B::CPhone);
-    txtACWPhone = box(B::WPhone);
-    txtACEmail = box(B::Email);
-    txtACCategory = box(B::Category);
-    txtACNotes = box(B::Notes);
+    bindTo(boxes_);
 
     txtACFStreet->setToolTip("For help in finding address, click 'People Finder'");
     txtACZip->setToolTip("For help in finding Zip Code, click 'Zip Code Finder'");
@@ -115,12 +98,8 @@ void frmEdDelViewContact::buildControls() {
     cboFindContact->setMaxVisibleItems(20);
     cboFindContact->setCurrentIndex(-1);
 
-    auto button = [&](const char* name, const char* caption, const char* tip) {
-        auto* b = new QPushButton(caption, central);
-        b->setObjectName(name);
-        if (tip) b->setToolTip(tip);
-        b->setAutoDefault(false);
-        return b;
+    auto button = [central](const char* name, const char* caption, const char* tip) {
+        return makeContactButton(central, name, caption, tip);
     };
     cmdFirst = button("cmdFirst", "|<", "Jump to first contact in file");
     cmdPrevious = button("cmdPrevious", "<", "Previous contact");

@@ -20,7 +20,7 @@ namespace varnel {
 
 class frmVarnel;
 
-class frmEdDelViewContact : public QMainWindow {
+class frmEdDelViewContact : public QMainWindow, public ContactBoxNames {
     Q_OBJECT
 public:
     frmEdDelViewContact(AppContext& context, frmVarnel& main);
@@ -38,24 +38,6 @@ public:
     void showRecord(std::int32_t k);
 
     QLineEdit* box(ContactBox b) const { return boxes_.box(b); }
-
-    QLineEdit* txtACFName;
-    QLineEdit* txtACMiddleInit;
-    QLineEdit* txtACLName;
-    QLineEdit* txtACFStreet;
-    QLineEdit* txtACSStreet;
-    QLineEdit* txtACCity;
-    QLineEdit* txtACState;
-    QLineEdit* txtACZip;
-    QLineEdit* txtACCountry;
-    QLineEdit* txtACCompany;
-    QLineEdit* txtACBirthdate;
-    QLineEdit* txtACHPhone;
-    QLineEdit* txtACCPhone;
-    QLineEdit* txtACWPhone;
-    QLineEdit* txtACEmail;
-    QLineEdit* txtACCategory;
-    QLineEdit* txtACNotes;
 
     QComboBox* cboFindContact;
     QPushButton* cmdFirst;

@@ -48,27 +48,10 @@ void frmNewContact::buildMenus() {
 }
 
 void frmNewContact::buildControls() {
-    using B = ContactBox;
     QWidget* central = boxes_.first()->parentWidget();
     setCentralWidget(central);
 
-    txtACFName = box(B::FName);
-    txtACMiddleInit = box(B::MiddleInit);
-    txtACLName = box(B::LName);
-    txtACFStreet = box(B::FStreet);
-    txtACSStreet = box(B::SStreet);
-    txtACCity = box(B::City);
-    txtACState = box(B::State);
-    txtACZip = box(B::Zip);
-    txtACCountry = box(B::Country);
-    txtACCompany = box(B::Company);
-    txtACBirthdate = box(B::Birthdate);
-    txtACHPhone = box(B::HPhone);
-    txtACCPhone = box(B::CPhone);
-    txtACWPhone = box(B::WPhone);
-    txtACEmail = box(B::Email);
-    txtACCategory = box(B::Category);
-    txtACNotes = box(B::Notes);
+    bindTo(boxes_);
 
     txtACFName->setToolTip("14 characters maximum");
     txtACLName->setToolTip("18 characters maximum");
@@ -89,12 +72,8 @@ void frmNewContact::buildControls() {
     lblIncCompName->setVisible(false);
     chkIncComp->setVisible(false);
 
-    auto button = [&](const char* name, const char* caption, const char* tip) {
-        auto* b = new QPushButton(caption, central);
-        b->setObjectName(name);
-        if (tip) b->setToolTip(tip);
-        b->setAutoDefault(false);
-        return b;
+    auto button = [central](const char* name, const char* caption, const char* tip) {
+        return makeContactButton(central, name, caption, tip);
     };
     cmdSave = button("cmdSave", "Save", "Saves contact to file");
     cmdCancel = button("cmdCancel", "Close", "Return to main screen");

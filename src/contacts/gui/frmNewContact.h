@@ -17,7 +17,7 @@ namespace varnel {
 
 class frmVarnel;
 
-class frmNewContact : public QMainWindow {
+class frmNewContact : public QMainWindow, public ContactBoxNames {
     Q_OBJECT
 public:
     frmNewContact(AppContext& context, frmVarnel& main);
@@ -28,24 +28,6 @@ public:
     void fillFromLabelLines(const LabelLineContact& contact);
 
     QLineEdit* box(ContactBox b) const { return boxes_.box(b); }
-
-    QLineEdit* txtACFName;
-    QLineEdit* txtACMiddleInit;
-    QLineEdit* txtACLName;
-    QLineEdit* txtACFStreet;
-    QLineEdit* txtACSStreet;
-    QLineEdit* txtACCity;
-    QLineEdit* txtACState;
-    QLineEdit* txtACZip;
-    QLineEdit* txtACCountry;
-    QLineEdit* txtACCompany;
-    QLineEdit* txtACBirthdate;
-    QLineEdit* txtACHPhone;
-    QLineEdit* txtACCPhone;
-    QLineEdit* txtACWPhone;
-    QLineEdit* txtACEmail;
-    QLineEdit* txtACCategory;
-    QLineEdit* txtACNotes;
 
     QLabel* lblIncCompName;
     QCheckBox* chkIncComp;
