@@ -192,16 +192,15 @@ private:
     void setContactCommandsEnabled(bool enabled, bool includingExchange);
     void hideUninstallerFile();
     void restoreUninstallerFile();
-    // The common error box of the main window's commands; false when the
-    // user chose Cancel and the program is ending.
+    // The common error box of the main window's commands: Retry closes the
+    // contact file, Cancel closes the window and ends the program.
     void commonError(const class RunError& error);
-    void openChosenFile(const QString& title, bool runBirthdayCheck);
+    void openChosenFile(const QString& title, bool isOpen);
     void shutdown();
     void closeFiles();
 
     AppContext& ctx_;
     bool closed_ = false;
-    bool shuttingDown_ = false;
     std::vector<QWidget*> windows_;
     // Form-level composer state that has no control.
     ComposerState formState_;
