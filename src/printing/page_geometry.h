@@ -18,6 +18,12 @@ SizePt paperSize(PaperSize paper, Orientation orientation);
 inline constexpr double kPrintableOffsetX = 16.0;  // 2/9 in
 inline constexpr double kPrintableOffsetY = 2.0;   // 1/36 in
 
+// What a text keeps clear of its label's edges: 0.05 in of bare stock plus
+// room for a glyph that reaches past its advance (an italic's overhang).
+inline constexpr double kLabelInset = 4.5;  // 1/16 in
+
+inline constexpr double kPointsPerInch = 72.0;
+
 // The printable area: the paper less the offset on each side.
 SizePt printableSize(PaperSize paper, Orientation orientation);
 

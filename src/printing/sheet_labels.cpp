@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "printing/label_grid.h"
+#include "printing/label_stock.h"
 #include "text/numbers.h"
 
 namespace varnel {
@@ -11,6 +12,16 @@ namespace {
 
 void emptyLines(TextPage& page, int count) {
     for (int i = 0; i < count; ++i) page.newLine();
+}
+
+// Texts stay inside the label of the position being printed; a position off
+// the sheet keeps the last room.
+void fenceIntoPosition(TextPage& page, const ComposerState& state) {
+    const double position = leadingNumber(state.StartPosition);
+    if (position >= 1 && position <= 30) {
+        const int p = static_cast<int>(position);
+        page.setLabelRoom(labelRect(kAvery5160, p), p);
+    }
 }
 
 void printLabelLines(TextPage& page, const ComposerState& state, int x) {
@@ -53,6 +64,7 @@ void layOutSheetLabels(TextPage& page, ComposerState& state, const MarginShifts&
     int x = originColumn(state, onTheFly);
     emptyLines(page, originRow(state, onTheFly));
     for (int i = 0; i < state.LabelCount; ++i) {
+        fenceIntoPosition(page, state);
         printLabelLines(page, state, x);
         const double next = leadingNumber(state.StartPosition) + 1;
         state.StartPosition = std::to_string(static_cast<long long>(next));

@@ -31,6 +31,11 @@
 //   report).
 // - Orientation, paper and font stay until changed. A page left empty at the
 //   end (a new page started just before the document ends) is not counted.
+// - setRoom() fences texts into a label: a text that would start left of the
+//   room starts at its left edge, one that would end past its right edge is
+//   condensed or cut (text_fit.h) and noted in the document's cut lines. So a
+//   text never reaches the next label, and a Tab to the next label's column
+//   never has to wrap.
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -48,8 +53,8 @@ struct LineItem {
 
     LineItem(Kind k, int n) : kind(k), count(n) {}
     LineItem(std::string t) : text(std::move(t)) {}  // NOLINT: a text is an item
-    LineItem(std::string_view t) : text(t) {}         // NOLINT
-    LineItem(const char* t) : text(t) {}              // NOLINT
+    LineItem(std::string_view t) : text(t) {}        // NOLINT
+    LineItem(const char* t) : text(t) {}             // NOLINT
 };
 
 inline LineItem Tab(int n) { return LineItem(LineItem::Kind::Tab, n); }
@@ -81,6 +86,13 @@ public:
     // The items in order, then newLine().
     void printLine(std::initializer_list<LineItem> items);
 
+    // The room texts keep to, in points from the printable area's left edge;
+    // `label` names the label in the cut lines.
+    void setRoom(double left, double right, int label = 0);
+    // The inside of a physical label (paper coordinates) less kLabelInset.
+    void setLabelRoom(const RectPt& label, int number);
+    void clearRoom() { hasRoom_ = false; }
+
     void resetPosition();
     void newPage();
     void setFlowToNextPage(bool flow) { flow_ = flow; }
@@ -109,6 +121,10 @@ private:
     double x_ = 0.0;
     double y_ = 0.0;
     bool flow_ = false;
+    bool hasRoom_ = false;
+    double roomLeft_ = 0.0;
+    double roomRight_ = 0.0;
+    int roomLabel_ = 0;
 };
 
 }  // namespace varnel

@@ -11,8 +11,8 @@ namespace {
 using testing::ScriptedDialogs;
 using testing::ScriptedPrinter;
 using testing::ShownBox;
-using testing::TempDir;
 using testing::tabX;
+using testing::TempDir;
 using testing::writeFileBytes;
 
 constexpr const char* kLoad =
@@ -57,11 +57,13 @@ TEST(ReturnAddressPage, FourLabelsARowFortyTwoColumnsApart) {
             EXPECT_NEAR(p.x, tabX(p, left + 7 + 42 * i), 1e-9);
             EXPECT_EQ(p.font, kSans);
         }
-        // Each label row is three sans-serif rows and a Courier New spacer.
+        // Each label row is three sans-serif rows and a Courier New spacer
+        // that makes the row exactly the sheet's 1/2 in pitch.
         const Placement& nextRow = doc.placements[12];
         EXPECT_EQ(nextRow.row, 8);
-        EXPECT_NEAR(nextRow.y,
-                    7 * rowHeight(kSans) + rowHeight(FontSpec{"Courier New", 8}), 1e-9);
+        EXPECT_NEAR(nextRow.y, 4 * rowHeight(kSans) + 36, 1e-9);
+        EXPECT_NEAR(doc.placements.back().y, 4 * rowHeight(kSans) + 19 * 36 + 2 * rowHeight(kSans),
+                    1e-9);
         const Placement& last = doc.placements.back();
         EXPECT_EQ(last.row, 4 + 19 * 4 + 2);
         EXPECT_EQ(last.text, "Springfield, IL  62704");
@@ -110,8 +112,8 @@ TEST_F(ReturnAddress, EmptyLinesSwitchToReturnAddressMode) {
     s.chkLblBold = true;
     printReturnAddressLabels(s, dialogs, printer, dir.path());
     EXPECT_EQ(dialogs.messages(),
-              (std::vector<std::string>{kLoad,
-                                        "Instructions|Fill in Lines 1, 2, and 3, then press Print."}));
+              (std::vector<std::string>{
+                  kLoad, "Instructions|Fill in Lines 1, 2, and 3, then press Print."}));
     EXPECT_EQ(dialogs.log[0].icon, Icon::Information);
     EXPECT_EQ(dialogs.log[1].kind, ShownBox::Beep);
     EXPECT_EQ(dialogs.log[2].icon, Icon::Exclamation);
@@ -130,8 +132,8 @@ TEST_F(ReturnAddress, LinesFourAndFiveMustStayBlank) {
     s.lines[4] = "USA";
     printReturnAddressLabels(s, dialogs, printer, dir.path());
     EXPECT_EQ(dialogs.messages(),
-              (std::vector<std::string>{kLoad,
-                                        "Small label can fit only 3 lines|Leave Lines 4 and 5 blank"}));
+              (std::vector<std::string>{
+                  kLoad, "Small label can fit only 3 lines|Leave Lines 4 and 5 blank"}));
     EXPECT_EQ(dialogs.beeps(), 1u);
     EXPECT_EQ(s.focus, "txtVRLine4");
     EXPECT_TRUE(printer.documents.empty());

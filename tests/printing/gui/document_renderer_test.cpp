@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
-#include <cstdio>
-#include <utility>
 #include <QImage>
 #include <QPainter>
+#include <cstdio>
+#include <utility>
 
 #include "ports/gui/qt_printer.h"
 #include "printing/page_geometry.h"
@@ -145,6 +145,7 @@ TEST(QtPrinterPdf, EachCopyIsItsOwnLetterSizedPdf) {
     EXPECT_EQ(second.rfind("%PDF", 0), 0u);
     EXPECT_EQ(mediaBox(first), (std::pair<double, double>{612, 792}));
     // The printable area of the PDF destination starts at the fixed offset.
+    applyPageSetup(printer.qprinter(), doc, true);
     const QRectF area = printer.qprinter().pageLayout().paintRect(QPageLayout::Point);
     EXPECT_NEAR(area.left(), kPrintableOffsetX, 0.01);
     EXPECT_NEAR(area.top(), kPrintableOffsetY, 0.01);
