@@ -93,7 +93,8 @@ void verticalRuler(Document& doc, double x, double length) {
         const double tick = std::min(inchTick(e), 0.06 * kInch);
         doc.strokes.push_back({x, y, x - tick, y});
         if (e % 8 == 0) {
-            const std::string text = inches(e / 8);
+            // The gutter is narrow: the number alone, the top ruler says "in".
+            const std::string text = std::to_string(e / 8);
             place(doc, x - 0.07 * kInch - textWidth(kRulerFont, text),
                   y - rowHeight(kRulerFont) / 2, text, kRulerFont);
         }
@@ -136,11 +137,10 @@ Document alignmentPage(const LabelSheet& sheet, const MarginShifts& shifts,
     const RectPt first = labelRect(sheet, 1);
     const RectPt second = labelRect(sheet, 2);
     const double paperWidth = doc.stock.medium.width;
-    const double paperHeight = doc.stock.medium.height;
     horizontalRuler(doc, first.y - 0.12 * kInch, paperWidth);
-    verticalRuler(doc, (first.right() + second.x) / 2, paperHeight);
-    const FontSpec titleFont{"Verdana", 8, true, false};
     const RectPt last = labelRect(sheet, sheet.count());
+    verticalRuler(doc, (first.right() + second.x) / 2, last.bottom() + 0.08 * kInch);
+    const FontSpec titleFont{"Verdana", 8, true, false};
     place(doc, first.x, last.bottom() + 0.12 * kInch,
           std::string("Varnel alignment page for ") + sheet.name +
               " labels: hold it against a label sheet. Rulers measure from the paper's top-left "

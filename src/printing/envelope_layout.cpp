@@ -53,8 +53,9 @@ Stock layOutEnvelope(TextPage& page, const ComposerState& state, const MarginShi
 
     const double lift = hp ? kHpRows * rowHeight(page.font()) : 0.0;
     Stock stock = envelopeStock(envelopeSize(state), page.orientation(), lift);
-    page.setRoom(stock.medium.x + kEnvelopeSide - kPrintableOffsetX,
-                 stock.medium.right() - kEnvelopeSide - kPrintableOffsetX, 0);
+    const double side = kEnvelopeSide + kGlyphOverhang;
+    page.setRoom(stock.medium.x + side - kPrintableOffsetX,
+                 stock.medium.right() - side - kPrintableOffsetX, 0);
 
     for (int i = 0; i < y; ++i) page.newLine();
     for (const std::string& line : state.lines) {

@@ -57,7 +57,7 @@ void TextPage::text(std::string_view cp1252) {
     FittedText fit{cp1252.size(), 1.0, textWidth(font_, cp1252)};
     if (hasRoom_ && x_ + fit.width > roomRight_ + kEpsilon) {
         fit = fitText(font_, cp1252, roomRight_ - x_);
-        if (fit.length < cp1252.size()) {
+        if (fit.cut) {
             doc_.cuts.push_back(CutLine{page_, roomLabel_, std::string(cp1252),
                                         std::string(cp1252.substr(0, fit.length))});
         }

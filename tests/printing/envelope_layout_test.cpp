@@ -119,7 +119,7 @@ TEST_F(Envelopes, PortraitAfterASizePrintsAtNinePointsFromTwoThree) {
     EXPECT_EQ(t[0].font.size, 9);
     // Column 2 lies within 1/2 in of the upright envelope's edge: the block
     // starts at that 1/2 in.
-    EXPECT_NEAR(t[0].x, 36 - kPrintableOffsetX, 1e-9);
+    EXPECT_NEAR(t[0].x, 36 + kGlyphOverhang - kPrintableOffsetX, 1e-9);
     EXPECT_EQ(t[0].row, 4);
 }
 

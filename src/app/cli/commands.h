@@ -11,4 +11,11 @@ struct Command {
     int (*run)(const Args& args, CommandEnv& env);
 };
 
+// The printing words.
+int runLabels(const Args& args, CommandEnv& env);
+int runLabel(const Args& args, CommandEnv& env);
+int runEnvelope(const Args& args, CommandEnv& env);
+int runReturnLabels(const Args& args, CommandEnv& env);
+int runTestPage(const Args& args, CommandEnv& env);
+
 }  // namespace varnel::cli

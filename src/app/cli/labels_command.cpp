@@ -1,0 +1,43 @@
+// varnel labels CONTACTS.DAT [--search FIELD=TEXT] [--sort first|last] [--bold] [--italic]
+//   (-o OUT.pdf | --printer NAME): the list window's "Print labels".
+#include <filesystem>
+
+#include "app/cli/commands.h"
+#include "app/cli/contact_search.h"
+#include "app/cli/print_words.h"
+#include "listing/result_labels.h"
+
+namespace varnel::cli {
+
+int runLabels(const Args& args, CommandEnv& env) {
+    std::string error;
+    const ArgumentRules rules =
+        withTarget({{"--search", "--sort"}, {"--bold", "--italic"}, {}, 1, 1});
+    const auto parsed = Arguments::parse(args, rules, error);
+    if (!parsed) return usageError(env, "labels", error);
+    const auto target = printTarget(*parsed, error);
+    if (!target) return usageError(env, "labels", error);
+    const auto query = contactQuery(*parsed, error);
+    if (!query) return usageError(env, "labels", error);
+
+    const std::filesystem::path path = parsed->positional().front();
+    if (!std::filesystem::is_regular_file(path))
+        return failure(env, path.string(), "File not found");
+    ContactFile file;
+    file.open(path);
+    const ContactList list = listContacts(file, *query);
+
+    BatchDialogs dialogs(env.dialogs);
+    return runPrinting(env, *target, dialogs, [&](BatchDialogs& d, Printer& printer) {
+        ResultLabelRequest request{list,
+                                   file,
+                                   env.programFolder,
+                                   parsed->has("--bold"),
+                                   parsed->has("--italic"),
+                                   PrintMode::Print,
+                                   path.stem().string()};
+        printSearchResultLabels(request, d, printer);
+    });
+}
+
+}  // namespace varnel::cli
