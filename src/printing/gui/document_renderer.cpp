@@ -97,24 +97,15 @@ QString printable(const std::string& cp1252) {
 
 // One text as a run of glyphs, each character its own glyph: no shaping, so
 // no ligature, and the advances are the font's own.
-void drawPlacement(QPainter& painter, const Placement& p, const DeviceFont& font,
-                   const QPointF& origin, double dotsPerPoint) {
+void drawPlacement(QPainter& painter, const QTransform& start, const Placement& p,
+                   const DeviceFont& font, const QPointF& origin, double dotsPerPoint) {
     const QString text = printable(p.text);
     const QList<quint32> glyphs = font.raw.glyphIndexesForString(text);
     if (glyphs.isEmpty()) return;
     const QList<QPointF> advances =
         font.raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
-    QList<QPointF> positions;
-    positions.reserve(glyphs.size());
-    double x = 0.0;
-    for (const QPointF& a : advances) {
-        positions.push_back(QPointF(x, 0.0));
-        x += a.x();
-    }
-    QGlyphRun run;
-    run.setRawFont(font.raw);
-    run.setGlyphIndexes(glyphs);
-    run.setPositions(positions);
+    double natural = 0.0;
+    for (const QPointF& a : advances) natural += a.x();
 
     // The baseline splits the row as the substitute splits ascent and descent,
     // so the glyphs stay inside the row the layout gave them.
@@ -124,9 +115,26 @@ void drawPlacement(QPainter& painter, const Placement& p, const DeviceFont& font
     // The box is the layout's: a condensed text, or a substitute a little wider
     // than the reference, is narrowed into it.
     const double room = p.width * dotsPerPoint;
-    const double scale = room > 0 && x > room ? room / x : 1.0;
-    painter.setTransform(QTransform(scale, 0, 0, 1, left, baseline));
+    const bool squeeze = room > 0 && natural > room;
+    QList<QPointF> positions;
+    positions.reserve(glyphs.size());
+    double x = squeeze ? 0.0 : left;
+    const double y = squeeze ? 0.0 : baseline;
+    for (const QPointF& a : advances) {
+        positions.push_back(QPointF(x, y));
+        x += a.x();
+    }
+    QGlyphRun run;
+    run.setRawFont(font.raw);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    if (!squeeze) {
+        painter.drawGlyphRun(QPointF(0, 0), run);
+        return;
+    }
+    painter.setTransform(QTransform(room / natural, 0, 0, 1, left, baseline) * start);
     painter.drawGlyphRun(QPointF(0, 0), run);
+    painter.setTransform(start);
 }
 
 void drawOutlines(QPainter& painter, const Stock& stock, const QPointF& paper,
@@ -234,8 +242,7 @@ bool renderDocument(QPainter& painter, const Document& document, const RenderFra
         for (; next < placements.size() && placements[next].page <= page; ++next) {
             const Placement& p = placements[next];
             if (p.page < page || p.text.empty()) continue;
-            painter.setTransform(start);
-            drawPlacement(painter, p, fonts.get(p.font), origin, dpp);
+            drawPlacement(painter, start, p, fonts.get(p.font), origin, dpp);
         }
     }
     painter.setTransform(start);
