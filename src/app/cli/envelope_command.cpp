@@ -1,5 +1,6 @@
 // varnel envelope --line TEXT... --size 10|6-3/4|A2|A7|A8|A10 [--bold|--large]
 //   (-o OUT.pdf | --printer NAME): the composer's envelope.
+#include <algorithm>
 #include <array>
 
 #include "app/cli/commands.h"
@@ -17,14 +18,11 @@ constexpr std::array<const char*, 6> kSizeWords = {"10", "6-3/4", "A2", "A7", "A
 
 int runEnvelope(const Args& args, CommandEnv& env) {
     std::string error;
-    const ArgumentRules rules = withTarget({{"--size"}, {"--bold", "--large"}, {"--line"}, 0, 0});
-    const auto parsed = Arguments::parse(args, rules, error);
-    if (!parsed) return usageError(env, "envelope", error);
-    const auto target = printTarget(*parsed, error);
-    if (!target) return usageError(env, "envelope", error);
-    const auto lines = lineValues(*parsed, 5, error);
-    if (!lines) return usageError(env, "envelope", error);
-    const std::string size = parsed->value("--size").value_or("");
+    const auto word =
+        parsePrintingArgs(args, {{"--size"}, {"--bold", "--large"}, {}, 0, 0}, 5, error);
+    if (!word) return usageError(env, "envelope", error);
+    const Arguments& parsed = word->args;
+    const std::string size = parsed.value("--size").value_or("");
     int index = -1;
     for (std::size_t i = 0; i < kSizeWords.size(); ++i) {
         if (size == kSizeWords[i]) index = static_cast<int>(i);
@@ -33,14 +31,14 @@ int runEnvelope(const Args& args, CommandEnv& env) {
 
     ComposerState s;
     composerStart(s);
-    for (std::size_t i = 0; i < lines->size(); ++i) s.lines[i] = (*lines)[i];
+    std::copy(word->lines.begin(), word->lines.end(), s.lines.begin());
     composerEnvelopeClick(s);
     composerEnvelopeSizeClick(s, index);
-    s.chkBold = parsed->has("--bold");
-    s.chkLargeFont = parsed->has("--large");
+    s.chkBold = parsed.has("--bold");
+    s.chkLargeFont = parsed.has("--large");
 
     BatchDialogs dialogs(env.dialogs);
-    return runPrinting(env, *target, dialogs, [&](BatchDialogs& d, Printer& printer) {
+    return runPrinting(env, word->target, dialogs, [&](BatchDialogs& d, Printer& printer) {
         printComposer(s, d, printer, env.programFolder);
     });
 }

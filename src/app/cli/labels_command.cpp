@@ -11,16 +11,14 @@ namespace varnel::cli {
 
 int runLabels(const Args& args, CommandEnv& env) {
     std::string error;
-    const ArgumentRules rules =
-        withTarget({{"--search", "--sort"}, {"--bold", "--italic"}, {}, 1, 1});
-    const auto parsed = Arguments::parse(args, rules, error);
-    if (!parsed) return usageError(env, "labels", error);
-    const auto target = printTarget(*parsed, error);
-    if (!target) return usageError(env, "labels", error);
-    const auto query = contactQuery(*parsed, error);
+    const auto word = parsePrintingArgs(
+        args, {{"--search", "--sort"}, {"--bold", "--italic"}, {}, 1, 1}, 0, error);
+    if (!word) return usageError(env, "labels", error);
+    const Arguments& parsed = word->args;
+    const auto query = contactQuery(parsed, error);
     if (!query) return usageError(env, "labels", error);
 
-    const std::filesystem::path path = parsed->positional().front();
+    const std::filesystem::path path = parsed.positional().front();
     if (!std::filesystem::is_regular_file(path))
         return failure(env, path.string(), "File not found");
     ContactFile file;
@@ -28,12 +26,12 @@ int runLabels(const Args& args, CommandEnv& env) {
     const ContactList list = listContacts(file, *query);
 
     BatchDialogs dialogs(env.dialogs);
-    return runPrinting(env, *target, dialogs, [&](BatchDialogs& d, Printer& printer) {
+    return runPrinting(env, word->target, dialogs, [&](BatchDialogs& d, Printer& printer) {
         ResultLabelRequest request{list,
                                    file,
                                    env.programFolder,
-                                   parsed->has("--bold"),
-                                   parsed->has("--italic"),
+                                   parsed.has("--bold"),
+                                   parsed.has("--italic"),
                                    PrintMode::Print,
                                    path.stem().string()};
         printSearchResultLabels(request, d, printer);

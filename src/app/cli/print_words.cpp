@@ -32,11 +32,7 @@ void warnCutLines(CommandEnv& env, const std::string& file, const std::string& t
 
 }  // namespace
 
-ArgumentRules withTarget(ArgumentRules rules) {
-    rules.valueOptions.push_back("-o");
-    rules.valueOptions.push_back("--printer");
-    return rules;
-}
+namespace {
 
 std::optional<PrintTarget> printTarget(const Arguments& args, std::string& error) {
     const auto pdf = args.value("-o");
@@ -68,6 +64,26 @@ std::optional<std::vector<std::string>> lineValues(const Arguments& args, std::s
         return std::nullopt;
     }
     return lines;
+}
+
+}  // namespace
+
+std::optional<PrintingArgs> parsePrintingArgs(const Args& args, ArgumentRules rules,
+                                              std::size_t mostLines, std::string& error) {
+    rules.valueOptions.push_back("-o");
+    rules.valueOptions.push_back("--printer");
+    if (mostLines > 0) rules.multiValue.push_back("--line");
+    auto parsed = Arguments::parse(args, rules, error);
+    if (!parsed) return std::nullopt;
+    auto target = printTarget(*parsed, error);
+    if (!target) return std::nullopt;
+    PrintingArgs out{std::move(*parsed), std::move(*target), {}};
+    if (mostLines > 0) {
+        auto lines = lineValues(out.args, mostLines, error);
+        if (!lines) return std::nullopt;
+        out.lines = std::move(*lines);
+    }
+    return out;
 }
 
 int runPrinting(CommandEnv& env, const PrintTarget& target, BatchDialogs& dialogs,

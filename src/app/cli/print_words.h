@@ -12,15 +12,16 @@
 
 namespace varnel::cli {
 
-// The rules plus -o and --printer.
-ArgumentRules withTarget(ArgumentRules rules);
-
-// -o OUT.pdf or --printer NAME, exactly one of them.
-std::optional<PrintTarget> printTarget(const Arguments& args, std::string& error);
-
-// The --line values as Windows-1252, at most `most` of them.
-std::optional<std::vector<std::string>> lineValues(const Arguments& args, std::size_t most,
-                                                   std::string& error);
+// A printing word's arguments: its own rules plus -o OUT.pdf or --printer
+// NAME (exactly one), and, when `mostLines` is above 0, one to `mostLines`
+// --line values.
+struct PrintingArgs {
+    Arguments args;
+    PrintTarget target;
+    std::vector<std::string> lines;  // Windows-1252
+};
+std::optional<PrintingArgs> parsePrintingArgs(const Args& args, ArgumentRules rules,
+                                              std::size_t mostLines, std::string& error);
 
 // Runs `command` with batch dialogs on a printer for `target`. Success when
 // it printed; otherwise a failure naming the destination with the reason

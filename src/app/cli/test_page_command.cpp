@@ -8,17 +8,15 @@ namespace varnel::cli {
 
 int runTestPage(const Args& args, CommandEnv& env) {
     std::string error;
-    const auto parsed = Arguments::parse(args, withTarget({{"--stock"}, {}, {}, 0, 0}), error);
-    if (!parsed) return usageError(env, "test-page", error);
-    const auto target = printTarget(*parsed, error);
-    if (!target) return usageError(env, "test-page", error);
-    const std::string stock = parsed->value("--stock").value_or("");
+    const auto word = parsePrintingArgs(args, {{"--stock"}, {}, {}, 0, 0}, 0, error);
+    if (!word) return usageError(env, "test-page", error);
+    const std::string stock = word->args.value("--stock").value_or("");
     if (stock != "5160" && stock != "5167")
         return usageError(env, "test-page", "--stock takes 5160 or 5167");
     const LabelSheet& sheet = stock == "5160" ? kAvery5160 : kAvery5167;
 
     BatchDialogs dialogs(env.dialogs);
-    return runPrinting(env, *target, dialogs, [&](BatchDialogs& d, Printer& printer) {
+    return runPrinting(env, word->target, dialogs, [&](BatchDialogs& d, Printer& printer) {
         printAlignmentPage(sheet, d, printer, env.programFolder);
     });
 }
