@@ -7,13 +7,13 @@
 #include <string>
 
 #include "exchange/contact_export.h"
-#include "exchange/csv_import.h"
+#include "exchange/import_boxes.h"
 
 namespace {
 
 // Answers every box with its first button and shows nothing.
 class SilentDialogs : public varnel::Dialogs {
-  public:
+public:
     varnel::Answer messageBox(const std::string&, const std::string&, varnel::Icon,
                               varnel::Buttons) override {
         return varnel::Answer::Ok;
@@ -103,7 +103,7 @@ void BM_Import10kLinesInto100k(benchmark::State& state) {
         varnel::ContactFile file;
         file.open(path);
         state.ResumeTiming();
-        auto result = varnel::importCsvFile(file, csv, true, dialogs);
+        auto result = varnel::importContactsFile(file, csv, true, dialogs);
         benchmark::DoNotOptimize(result);
         state.counters["appended"] = result.appended;
     }

@@ -45,7 +45,7 @@ ContactRecord ann() {
 }
 
 class ContactExport : public ::testing::Test {
-  protected:
+protected:
     ContactExport() { std::filesystem::create_directory(program); }
 
     void openFile(const std::filesystem::path& path) { file.open(path); }
@@ -74,7 +74,7 @@ TEST_F(ContactExport, CsvOfFamilyInTheProgramFolder) {
     EXPECT_EQ(readFileBytes(program / "VRNC_Family.csv"),
               std::string(kCsvHeader) +
                   "\r\nAnn,M,Lee,12 Oak Street,Apt 4,Austin,TX,78701,USA,Acme,1,555-1111,555-2222,"
-                  "555-3333,ann@mail.com,04-10-1980,Friends,Likes tea, and cake\r\n"
+                  "555-3333,ann@mail.com,04-10-1980,Friends,\"Likes tea, and cake\"\r\n"
                   "Bob,,,,,,,,,,0,,,,,,,\r\n");
     EXPECT_EQ(dialogs.messages(),
               std::vector<std::string>{

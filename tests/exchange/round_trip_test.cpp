@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "exchange/contact_export.h"
-#include "exchange/csv_import.h"
+#include "exchange/import_boxes.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -53,7 +53,7 @@ ContactRecord person(int i) {
 }
 
 class RoundTrip : public ::testing::Test {
-  protected:
+protected:
     RoundTrip() {
         file.open(dir / "Family.DAT");
         for (int i = 0; i < 1000; ++i) {
@@ -74,7 +74,7 @@ class RoundTrip : public ::testing::Test {
 };
 
 TEST_F(RoundTrip, ImportingAnExportBackIntoItsFileImportsNothing) {
-    ImportResult result = importCsvFile(file, csv, true, dialogs);
+    ImportResult result = importContactsFile(file, csv, true, dialogs);
     EXPECT_EQ(result.outcome, ImportResult::Completed);
     EXPECT_EQ(result.appended, 0);
     EXPECT_EQ(file.recordCount(), 1000);
@@ -85,7 +85,7 @@ TEST_F(RoundTrip, ImportingAnExportBackIntoItsFileImportsNothing) {
 TEST_F(RoundTrip, ImportingTheExportIntoAnEmptyFileReproducesEveryKeptField) {
     ContactFile empty;
     empty.open(dir / "New.DAT");
-    ImportResult result = importCsvFile(empty, csv, true, dialogs);
+    ImportResult result = importContactsFile(empty, csv, true, dialogs);
     EXPECT_EQ(result.appended, 1000);
     std::vector<ContactRecord> back = empty.readAll();
     ASSERT_EQ(back.size(), 1000u);
@@ -113,7 +113,7 @@ TEST_F(RoundTrip, CleaningDropsOnlyWhatItsRulesDrop) {
         exportContacts(file, file.path(), dir.path(), ExportFormat::Csv, dialogs);
     ContactFile empty;
     empty.open(dir / "New.DAT");
-    importCsvFile(empty, exported.path, true, dialogs);
+    importContactsFile(empty, exported.path, true, dialogs);
     ASSERT_EQ(empty.recordCount(), 1);
     ContactRecord expected = odd;
     expected.set(Field::HomePhone, "");
