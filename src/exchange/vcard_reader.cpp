@@ -81,10 +81,12 @@ std::vector<std::string_view> splitOutsideQuotes(std::string_view text, char sep
     return parts;
 }
 
+// TYPE=HOME,VOICE or, in vCard 4.0, TYPE="home,voice".
 void addTypes(Property& p, std::string_view list) {
-    for (std::string_view t : splitOutsideQuotes(list, ',')) {
+    std::string unquoted(list);
+    unquoted.erase(std::remove(unquoted.begin(), unquoted.end(), '"'), unquoted.end());
+    for (std::string_view t : splitOutsideQuotes(unquoted, ',')) {
         std::string type(trimSpaces(t));
-        type.erase(std::remove(type.begin(), type.end(), '"'), type.end());
         for (char& c : type) {
             if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
         }
