@@ -79,6 +79,8 @@ std::string storedBirthdate(std::string_view typed) {
 std::string shownBirthdate(std::string_view stored) {
     std::string s = padRight(stored, 8);
     if (!(leadingNumber(s) > 1)) return "";
+    // An imported birthday without a year shows as month and day only.
+    if (s.starts_with("0000")) return s.substr(4, 2) + "/" + s.substr(6, 2);
     return s.substr(4, 2) + "/" + s.substr(6, 2) + "/" + s.substr(0, 4);
 }
 

@@ -19,8 +19,8 @@ bool isCalendarDate(std::string_view typed);
 
 // "04/10/1980" -> "19800410"; "" -> "". The text must have passed the checks.
 std::string storedBirthdate(std::string_view typed);
-// "19800410" -> "04/10/1980"; a field that does not read as a number above 1
-// shows as empty.
+// "19800410" -> "04/10/1980"; "00000410" (no year known) -> "04/10"; a field
+// that does not read as a number above 1 shows as empty.
 std::string shownBirthdate(std::string_view stored);
 
 }  // namespace varnel
