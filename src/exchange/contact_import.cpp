@@ -78,7 +78,8 @@ public:
             skip(where + ": no name and no e-mail");
             return;
         }
-        if (std::int32_t k = index_.duplicateOf(first, last, email); k > 0) {
+        if (std::int32_t k = index_.duplicateOf(first, last, email);
+            k > 0 && matchesRecord(known(k), first, last, email)) {
             ++report.duplicates;
             report.notAdded.push_back(where + ": " + described(record) + ": duplicate of record " +
                                       std::to_string(k) + " (" + described(known(k)) + ")");

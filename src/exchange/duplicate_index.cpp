@@ -19,6 +19,16 @@ std::string nameKey(std::string_view first, std::string_view last) {
     return key;
 }
 
+// FNV-1a over the key's bytes.
+std::uint64_t hashOf(const std::string& key) {
+    std::uint64_t h = 1469598103934665603ull;
+    for (char c : key) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
 }  // namespace
 
 bool matchesRecord(const ContactRecord& record, std::string_view firstName,
@@ -42,21 +52,21 @@ void DuplicateIndex::add(const ContactRecord& record, std::int32_t recordNumber)
     ++size_;
     // The first record with a key is the one named in the report.
     if (std::string e = emailKey(record.get(Field::Email)); !e.empty()) {
-        emails_.emplace(std::move(e), recordNumber);
+        emails_.emplace(hashOf(e), recordNumber);
     }
     if (std::string n = nameKey(record.get(Field::FirstName), record.get(Field::LastName));
         !n.empty()) {
-        names_.emplace(std::move(n), recordNumber);
+        names_.emplace(hashOf(n), recordNumber);
     }
 }
 
 std::int32_t DuplicateIndex::duplicateOf(std::string_view firstName, std::string_view lastName,
                                          std::string_view email) const {
     if (std::string e = emailKey(email); !e.empty()) {
-        if (auto it = emails_.find(e); it != emails_.end()) return it->second;
+        if (auto it = emails_.find(hashOf(e)); it != emails_.end()) return it->second;
     }
     if (std::string n = nameKey(firstName, lastName); !n.empty()) {
-        if (auto it = names_.find(n); it != names_.end()) return it->second;
+        if (auto it = names_.find(hashOf(n)); it != names_.end()) return it->second;
     }
     return 0;
 }

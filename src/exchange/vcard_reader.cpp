@@ -30,8 +30,9 @@ public:
     explicit Lines(std::string_view text) : text_(text) {}
     bool next(std::string_view& line) {
         if (pos_ >= text_.size()) return false;
-        std::size_t end = text_.find_first_of("\r\n", pos_);
-        if (end == std::string_view::npos) end = text_.size();
+        // A plain loop: find_first_of would search its set once per character.
+        std::size_t end = pos_;
+        while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
         line = text_.substr(pos_, end - pos_);
         pos_ = end;
         if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
@@ -308,10 +309,10 @@ bool skipped(std::string_view name) {
     return name == "PHOTO" || name == "LOGO" || name == "SOUND" || name == "KEY";
 }
 
-void apply(const Property& p, VCard& card, CardBuilder& builder) {
+void apply(Property&& p, VCard& card, CardBuilder& builder) {
     ContactParts& parts = card.parts;
     if (p.name == "TEL" || p.name == "EMAIL" || p.name == "ADR") {
-        builder.deferred.push_back(p);
+        builder.deferred.push_back(std::move(p));
         return;
     }
     if (p.name == "X-ABLABEL") {
@@ -413,7 +414,7 @@ std::vector<VCard> readVCards(std::string_view utf8) {
             close(true);
             continue;
         }
-        apply(p, card, builder);
+        apply(std::move(p), card, builder);
     }
     if (open) close(false);
     return cards;
