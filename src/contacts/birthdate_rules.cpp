@@ -23,7 +23,8 @@ constexpr std::array<const char*, 10> kMessages = {
     "Birthdate must be a valid date in MM/DD/YYYY format. No spaces.  Example: 05/12/1988",
 };
 
-// Digits with optional spaces around them; -1 when the part is anything else.
+}  // namespace
+
 int datePart(std::string_view part) {
     std::string_view t = trimSpaces(part);
     if (t.empty() || t.size() > 4) return -1;
@@ -34,8 +35,6 @@ int datePart(std::string_view part) {
     }
     return value;
 }
-
-}  // namespace
 
 const char* birthdateMessage(int check) {
     if (check < 1 || check > 10) return "";

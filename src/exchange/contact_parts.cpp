@@ -1,6 +1,7 @@
 #include "exchange/contact_parts.h"
 
 #include "calendar/date.h"
+#include "contacts/birthdate_rules.h"
 #include "contacts/field_rules.h"
 #include "exchange/import_rules.h"
 #include "text/strings.h"
@@ -8,18 +9,6 @@
 namespace varnel {
 
 namespace {
-
-// Whole digits only (1 to 4 of them), -1 otherwise.
-int number(std::string_view text) {
-    text = trimSpaces(text);
-    if (text.empty() || text.size() > 4) return -1;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return -1;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
 
 std::string twoDigits(int n) { return std::string(1, char('0' + n / 10)) + char('0' + n % 10); }
 
@@ -87,10 +76,10 @@ bool AddressParts::empty() const {
 
 std::string birthdateFromParts(std::string_view year, std::string_view month,
                                std::string_view day) {
-    int m = number(month);
-    int d = number(day);
+    int m = datePart(month);
+    int d = datePart(day);
     if (m <= 0 || d <= 0) return {};
-    int y = trimSpaces(year).empty() ? 0 : number(year);
+    int y = trimSpaces(year).empty() ? 0 : datePart(year);
     if (y < 0) return {};
     return storedDate(y, m, d);
 }
@@ -107,7 +96,7 @@ std::string birthdateFromText(std::string_view raw) {
         if (parts.size() == 2) return birthdateFromParts("", parts[0], parts[1]);
         return {};
     }
-    if (s.size() == 8 && number(s.substr(0, 4)) >= 0 && number(s.substr(4, 4)) >= 0) {
+    if (s.size() == 8 && datePart(s.substr(0, 4)) >= 0 && datePart(s.substr(4, 4)) >= 0) {
         return birthdateFromParts(s.substr(0, 4), s.substr(4, 2), s.substr(6, 2));
     }
     for (char sep : {'-', '/', '.'}) {
@@ -117,7 +106,7 @@ std::string birthdateFromText(std::string_view raw) {
         // Month first, as the US-made exports write it.
         std::string_view year = parts[2];
         if (year.size() == 2) {
-            int yy = number(year);
+            int yy = datePart(year);
             if (yy < 0) return {};
             // Two-digit years as the usual window reads them: 30-99 in the 1900s.
             std::string full = std::to_string(yy < 30 ? 2000 + yy : 1900 + yy);

@@ -22,6 +22,20 @@ char32_t toUnicode(unsigned char b) {
     return b;
 }
 
+char fromUnicode(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+    for (std::size_t i = 0; i < kHigh.size(); ++i) {
+        if (kHigh[i] == cp) return static_cast<char>(0x80 + i);
+    }
+    // The undefined codes travel as C1 controls (see cp1252ToUtf8).
+    if (cp == 0x81 || cp == 0x8D || cp == 0x8F || cp == 0x90 || cp == 0x9D) {
+        return static_cast<char>(cp);
+    }
+    return '?';
+}
+
+}  // namespace
+
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -39,20 +53,6 @@ void appendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
-
-char fromUnicode(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-    for (std::size_t i = 0; i < kHigh.size(); ++i) {
-        if (kHigh[i] == cp) return static_cast<char>(0x80 + i);
-    }
-    // The undefined codes travel as C1 controls (see cp1252ToUtf8).
-    if (cp == 0x81 || cp == 0x8D || cp == 0x8F || cp == 0x90 || cp == 0x9D) {
-        return static_cast<char>(cp);
-    }
-    return '?';
-}
-
-}  // namespace
 
 std::string cp1252ToUtf8(std::string_view cp1252) {
     std::string out;

@@ -16,6 +16,9 @@ std::string cp1252ToUtf8(std::string_view cp1252);
 // `transliterated`, when given, tells whether any character was rewritten.
 std::string utf8ToCp1252(std::string_view utf8, bool* transliterated = nullptr);
 
+// Appends one code point to `out` in UTF-8.
+void appendUtf8(std::string& out, char32_t cp);
+
 // True when every byte is ASCII, so the text reads the same in both encodings.
 bool isAscii(std::string_view text);
 

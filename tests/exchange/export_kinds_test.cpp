@@ -127,10 +127,7 @@ TEST_F(ExportKinds, EveryKindGivesItsFieldsFieldByField) {
     };
     for (const Kind& kind : kinds) {
         SCOPED_TRACE(kind.fixture);
-        file.close();
-        std::filesystem::remove(dir / "VRN_Contacts.DAT");
-        file.open(dir / "VRN_Contacts.DAT");
-        dialogs.log.clear();
+        startOver();
         ImportResult result = importFixture(kind.fixture);
         EXPECT_EQ(result.outcome, ImportResult::Completed);
         ASSERT_EQ(records().size(), kind.contacts);
@@ -205,18 +202,14 @@ TEST_F(ExportKinds, EncodingsOfTheSameFile) {
     const std::string files[] = {utf8, "\xEF\xBB\xBF" + utf8, utf16(true), utf16(false),
                                  utf16(true).substr(2)};
     for (const std::string& bytes : files) {
-        file.close();
-        std::filesystem::remove(dir / "VRN_Contacts.DAT");
-        file.open(dir / "VRN_Contacts.DAT");
+        startOver();
         import(bytes);
         ASSERT_EQ(records().size(), 1u);
         EXPECT_EQ(records()[0].get(Field::FirstName), "Lukasz");
         EXPECT_EQ(records()[0].get(Field::LastName), "Dvor\xE1k");
     }
     // Windows-1252 as it is.
-    file.close();
-    std::filesystem::remove(dir / "VRN_Contacts.DAT");
-    file.open(dir / "VRN_Contacts.DAT");
+    startOver();
     import("First Name,Last Name,Email\r\nZo\xEB,M\xFCller \x80,z@x.com\r\n");
     ASSERT_EQ(records().size(), 1u);
     EXPECT_EQ(records()[0].get(Field::LastName), "M\xFCller \x80");

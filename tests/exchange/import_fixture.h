@@ -57,6 +57,13 @@ protected:
         return import(csv, remindersOn);
     }
     std::vector<ContactRecord> records() const { return file.readAll(); }
+    // An empty contact file and no boxes shown, for the next case of a table.
+    void startOver() {
+        file.close();
+        std::filesystem::remove(dir / "VRN_Contacts.DAT");
+        file.open(dir / "VRN_Contacts.DAT");
+        dialogs.log.clear();
+    }
     void put(const ContactRecord& r) { file.appendRecord(r); }
     std::string completed(int n) const {
         return "Import completed|D O N E !  " + std::to_string(n) +

@@ -401,10 +401,7 @@ TEST_F(AnyHeaderLayout, HeadersTheOldRulesRefusedAreReadByNames) {
                                  "Ann Lee,ann@x.com,", "Ann,04/10/1980,Friends,Hi,ann@x.com,",
                                  "Ann Lee,555-1234"};
     for (std::size_t i = 0; i < std::size(headers); ++i) {
-        file.close();
-        std::filesystem::remove(dir / "VRN_Contacts.DAT");
-        file.open(dir / "VRN_Contacts.DAT");
-        dialogs.log.clear();
+        startOver();
         auto result = importLines({headers[i], lines[i]});
         EXPECT_EQ(result.outcome, ImportResult::Completed) << headers[i];
         EXPECT_EQ(dialogs.messages(), std::vector<std::string>{completed(1)}) << headers[i];
