@@ -1,12 +1,38 @@
 #include <QApplication>
+#include <iostream>
 
 #include "app/app_context.h"
+#include "app/cli/command_line.h"
 #include "app/gui/frmVarnel.h"
 #include "app/gui/program_folder.h"
 #include "ports/gui/qt_dialogs.h"
 #include "ports/gui/qt_printer.h"
 
+namespace {
+
+// A command word runs without a window; Qt is there only for printing and the
+// program folder, on the offscreen platform unless the caller chose one.
+int runCommandLine(int argc, char** argv) {
+    // Qt's own warnings (a missing runtime folder, font fallbacks) are no
+    // business of a script reading stderr.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << text.toStdString() << '\n';
+    });
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName("Varnel");
+    QGuiApplication::setApplicationVersion(VARNEL_VERSION);
+
+    varnel::cli::CommandEnv env{std::cout, std::cerr, varnel::programFolder(), nullptr};
+    varnel::cli::Args args(argv + 1, argv + argc);
+    return varnel::cli::runCommandLine(args, env);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (argc > 1) return runCommandLine(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("Varnel");
     QApplication::setApplicationVersion(VARNEL_VERSION);

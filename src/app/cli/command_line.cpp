@@ -1,0 +1,60 @@
+#include "app/cli/command_line.h"
+
+#include <ostream>
+#include <vector>
+
+#include "app/cli/arguments.h"
+#include "app/cli/commands.h"
+#include "store/run_error.h"
+
+namespace varnel::cli {
+
+namespace {
+
+// Each word's run function lives in its own file; --help lists them in this order.
+const std::vector<Command>& commands() {
+    static const std::vector<Command> all = {};
+    return all;
+}
+
+void printHelp(std::ostream& out) {
+    out << "Usage: varnel                  start the address book and label printer\n"
+           "       varnel --help | --version\n";
+    for (const Command& c : commands())
+        out << "       varnel " << c.word << ' ' << c.synopsis << '\n';
+    out << "\nCommands:\n";
+    for (const Command& c : commands()) out << "  " << c.word << "  " << c.summary << '\n';
+    out << "\nExit status: 0 success, 1 failure, 2 wrong usage. Text is UTF-8.\n";
+}
+
+}  // namespace
+
+int runCommandLine(const Args& args, CommandEnv& env) {
+    if (args.empty()) return usageError(env, "", "no command");
+    const std::string& word = args.front();
+    if (word == "--help" || word == "-h" || word == "help") {
+        printHelp(env.out);
+        return Success;
+    }
+    if (word == "--version") {
+        env.out << "varnel " << VARNEL_VERSION << '\n';
+        return Success;
+    }
+    for (const Command& c : commands()) {
+        if (word != c.word) continue;
+        Args rest(args.begin() + 1, args.end());
+        if (!rest.empty() && (rest.front() == "--help" || rest.front() == "-h")) {
+            env.out << "Usage: varnel " << c.word << ' ' << c.synopsis << '\n' << c.summary << '\n';
+            return Success;
+        }
+        try {
+            return c.run(rest, env);
+        } catch (const RunError& e) {
+            return failure(env, word, e.description());
+        }
+    }
+    env.err << "varnel: unknown command '" << word << "'\nTry 'varnel --help'.\n";
+    return Usage;
+}
+
+}  // namespace varnel::cli

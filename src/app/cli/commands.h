@@ -1,0 +1,14 @@
+#pragma once
+// The command words, one file each (<word>_command.cpp).
+#include "app/cli/command_line.h"
+
+namespace varnel::cli {
+
+struct Command {
+    const char* word;
+    const char* synopsis;  // the arguments, as --help shows them
+    const char* summary;   // one line on what the word does
+    int (*run)(const Args& args, CommandEnv& env);
+};
+
+}  // namespace varnel::cli
