@@ -16,7 +16,8 @@ actual=$(cd "$prefix" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
 diff -u <(LC_ALL=C sort "$expected") <(echo "$actual") || fail "installed files differ from the list"
 
 [ -x "$prefix/bin/varnel" ] || fail "bin/varnel is not executable"
-version=$("$prefix/bin/varnel" --version) || fail "the installed program does not run"
+# An installed copy keeps its files in the data folder: keep that in the work folder.
+version=$(XDG_DATA_HOME=$work/data "$prefix/bin/varnel" --version) || fail "the installed program does not run"
 [[ $version == "varnel "* ]] || fail "bin/varnel --version printed: $version"
 for pdf in "$prefix"/share/varnel/*.pdf; do
     [ "$(head -c 5 "$pdf")" = "%PDF-" ] || fail "$pdf is not a PDF"
