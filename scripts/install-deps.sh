@@ -3,7 +3,7 @@
 # when any of them is missing.
 set -euo pipefail
 packages=(build-essential cmake ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core fonts-liberation xvfb xauth poppler-utils
+          libbenchmark-dev libicu-dev fonts-dejavu-core fonts-liberation xvfb xauth poppler-utils
           desktop-file-utils appstream man-db groff-base dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do

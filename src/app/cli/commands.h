@@ -11,4 +11,8 @@ struct Command {
     int (*run)(const Args& args, CommandEnv& env);
 };
 
+int runImport(const Args& args, CommandEnv& env);
+int runExport(const Args& args, CommandEnv& env);
+int runList(const Args& args, CommandEnv& env);
+
 }  // namespace varnel::cli
