@@ -3,7 +3,8 @@
 # when any of them is missing.
 set -euo pipefail
 packages=(build-essential cmake ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core fonts-liberation xvfb xauth poppler-utils)
+          libbenchmark-dev libicu-dev fonts-dejavu-core fonts-liberation xvfb xauth poppler-utils
+          desktop-file-utils appstream man-db groff-base dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

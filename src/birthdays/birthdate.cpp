@@ -42,7 +42,7 @@ std::optional<Date> dateOfBirth(std::string_view cleaned) {
     int year = digitsValue(cleaned, 0, 4);
     int month = digitsValue(cleaned, 4, 2);
     int day = digitsValue(cleaned, 6, 2);
-    if (year < 1 || !isValidDate(year, month, day)) return std::nullopt;
+    if (year < 0 || !isValidDate(year == 0 ? 2000 : year, month, day)) return std::nullopt;
     return Date{year, month, day};
 }
 

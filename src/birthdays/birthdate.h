@@ -17,6 +17,8 @@ std::string cleanBirthdate(std::string_view stored);
 std::optional<Date> birthdayInYear(std::string_view cleaned, int year);
 
 // The date of birth itself (YYYYMMDD), nothing when it is not a real date.
+// A birthday whose year is unknown is stored with the year 0000 and gives a
+// date of year 0.
 std::optional<Date> dateOfBirth(std::string_view cleaned);
 
 }  // namespace varnel

@@ -66,7 +66,10 @@ std::string birthdayListLine(const std::string& firstName, const std::string& la
     std::string line = firstName + " " + lastName;
     const std::size_t nameLength = firstName.size() + lastName.size();
     if (nameLength < 42) line.append(42 - nameLength, ' ');
-    return line + "\t" + formatMmDdYyyy(born) + "\r\n";
+    // Without a known year the line says month and day only.
+    const std::string date =
+        born.year == 0 ? formatMmDdYyyy(born).substr(0, 5) : formatMmDdYyyy(born);
+    return line + "\t" + date + "\r\n";
 }
 
 int ViewBirthdays(const ContactFile& file, Dialogs& dialogs, const Clock& clock) {

@@ -23,7 +23,8 @@ constexpr std::array<const char*, 10> kMessages = {
     "Birthdate must be a valid date in MM/DD/YYYY format. No spaces.  Example: 05/12/1988",
 };
 
-// Digits with optional spaces around them; -1 when the part is anything else.
+}  // namespace
+
 int datePart(std::string_view part) {
     std::string_view t = trimSpaces(part);
     if (t.empty() || t.size() > 4) return -1;
@@ -34,8 +35,6 @@ int datePart(std::string_view part) {
     }
     return value;
 }
-
-}  // namespace
 
 const char* birthdateMessage(int check) {
     if (check < 1 || check > 10) return "";
@@ -79,6 +78,8 @@ std::string storedBirthdate(std::string_view typed) {
 std::string shownBirthdate(std::string_view stored) {
     std::string s = padRight(stored, 8);
     if (!(leadingNumber(s) > 1)) return "";
+    // An imported birthday without a year shows as month and day only.
+    if (s.starts_with("0000")) return s.substr(4, 2) + "/" + s.substr(6, 2);
     return s.substr(4, 2) + "/" + s.substr(6, 2) + "/" + s.substr(0, 4);
 }
 

@@ -17,10 +17,14 @@ const char* birthdateMessage(int check);
 // its digits, years run from 100 to 9999 in the proleptic Gregorian calendar.
 bool isCalendarDate(std::string_view typed);
 
+// A part of a date: 1 to 4 digits with optional spaces around them; -1 for
+// anything else.
+int datePart(std::string_view part);
+
 // "04/10/1980" -> "19800410"; "" -> "". The text must have passed the checks.
 std::string storedBirthdate(std::string_view typed);
-// "19800410" -> "04/10/1980"; a field that does not read as a number above 1
-// shows as empty.
+// "19800410" -> "04/10/1980"; "00000410" (no year known) -> "04/10"; a field
+// that does not read as a number above 1 shows as empty.
 std::string shownBirthdate(std::string_view stored);
 
 }  // namespace varnel

@@ -1,10 +1,12 @@
 #include "exchange/contact_export.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <system_error>
 
 #include "exchange/import_rules.h"
+#include "exchange/vcard_writer.h"
 #include "store/run_error.h"
 #include "text/codepage.h"
 #include "text/strings.h"
@@ -36,6 +38,27 @@ constexpr std::string_view kColumns[] = {
 
 char separatorOf(ExportFormat format) { return format == ExportFormat::Csv ? ',' : '|'; }
 
+void appendCsvValue(std::string& line, const std::string& value) {
+    if (value.find_first_of(",\"\r\n") == std::string::npos) {
+        line.append(value);
+        return;
+    }
+    line += '"';
+    for (char c : value) {
+        if (c == '"') line += '"';
+        line += c;
+    }
+    line += '"';
+}
+
+void appendInEncoding(std::string& out, const std::string& cp1252, ExportEncoding encoding) {
+    if (encoding == ExportEncoding::Windows1252 || isAscii(cp1252)) {
+        out += cp1252;
+    } else {
+        out += cp1252ToUtf8(cp1252);
+    }
+}
+
 RunError openError(int err) {
     switch (err) {
         case ENOENT:
@@ -49,7 +72,7 @@ RunError openError(int err) {
 }
 
 class ExportFile {
-  public:
+public:
     explicit ExportFile(const std::filesystem::path& path) {
         std::error_code ec;
         if (std::filesystem::is_directory(path, ec)) throw RunError(RunError::PathFileAccessError);
@@ -73,7 +96,7 @@ class ExportFile {
         if (std::fclose(f) != 0) throw RunError(RunError::DeviceIoError);
     }
 
-  private:
+private:
     std::FILE* file_ = nullptr;
 };
 
@@ -87,8 +110,15 @@ std::string exportBaseName(const std::filesystem::path& contactPath) {
 std::filesystem::path exportFilePath(ExportFormat format,
                                      const std::filesystem::path& programFolder,
                                      const std::string& baseName) {
-    return programFolder / (format == ExportFormat::Csv ? "VRNC_" + baseName + ".csv"
-                                                        : "VRNT_" + baseName + ".txt");
+    switch (format) {
+        case ExportFormat::Csv:
+            return programFolder / ("VRNC_" + baseName + ".csv");
+        case ExportFormat::Text:
+            return programFolder / ("VRNT_" + baseName + ".txt");
+        case ExportFormat::VCard:
+            break;
+    }
+    return programFolder / ("VRNV_" + baseName + ".vcf");
 }
 
 std::string exportHeader(ExportFormat format) {
@@ -123,14 +153,44 @@ std::string exportLine(const ContactRecord& r, ExportFormat format) {
     line.reserve(ContactRecord::Size);
     for (std::size_t i = 0; i < std::size(values); ++i) {
         if (i > 0) line.push_back(sep);
-        line.append(values[i]);
+        if (format == ExportFormat::Csv) {
+            appendCsvValue(line, values[i]);
+        } else {
+            line.append(values[i]);
+        }
     }
     return line;
 }
 
+std::string exportFileText(const ContactFile& file, std::int32_t count, ExportFormat format,
+                           ExportEncoding encoding) {
+    std::string text;
+    text.reserve(static_cast<std::size_t>(std::max(count, 0)) * (ContactRecord::Size / 2));
+    if (format == ExportFormat::VCard) {
+        file.forEach([&](std::int32_t k, const ContactRecord& r) {
+            if (k <= count) appendVCard(text, r);
+        });
+        return text;
+    }
+    if (encoding == ExportEncoding::Utf8WithMark) text += "\xEF\xBB\xBF";
+    text += exportHeader(format) + "\r\n";
+    file.forEach([&](std::int32_t k, const ContactRecord& r) {
+        if (k > count) return;
+        appendInEncoding(text, exportLine(r, format), encoding);
+        text += "\r\n";
+    });
+    return text;
+}
+
+void writeExportFile(const std::filesystem::path& path, const std::string& bytes) {
+    ExportFile out(path);
+    out.write(bytes);
+    out.close();
+}
+
 ExportResult exportContacts(const ContactFile& file, const std::filesystem::path& contactPath,
                             const std::filesystem::path& programFolder, ExportFormat format,
-                            Dialogs& dialogs) {
+                            Dialogs& dialogs, ExportEncoding encoding) {
     ExportResult result;
     try {
         const std::int32_t n = file.recordCount();
@@ -146,36 +206,18 @@ ExportResult exportContacts(const ContactFile& file, const std::filesystem::path
             return result;
         }
 
-        ExportFile out(result.path);
-        std::string buffer = exportHeader(format) + "\r\n";
-        constexpr std::size_t kFlushAt = 1 << 20;
-        file.forEach([&](std::int32_t k, const ContactRecord& r) {
-            if (k > n) return;
-            buffer += exportLine(r, format);
-            buffer += "\r\n";
-            if (buffer.size() >= kFlushAt) {
-                out.write(buffer);
-                buffer.clear();
-            }
-        });
-        out.write(buffer);
-        out.close();
+        writeExportFile(result.path, exportFileText(file, n, format, encoding));
         dialogs.setBusy(false);
 
-        const std::string shown = utf8ToCp1252(base);
-        if (format == ExportFormat::Csv) {
-            dialogs.messageBox("Export file created",
-                               "D O N E !  A csv file of contacts has been created and stored in "
-                               "your Varnel folder.  This file is named VRNC_" +
-                                   shown + ".csv",
-                               Icon::None, Buttons::Ok);
-        } else {
-            dialogs.messageBox("Export file created",
-                               "D O N E !  A text file of contacts has been created and stored in "
-                               "your Varnel folder.  This file is named VRNT_" +
-                                   shown + ".txt",
-                               Icon::None, Buttons::Ok);
-        }
+        const char* kind = format == ExportFormat::Csv    ? "A csv file"
+                           : format == ExportFormat::Text ? "A text file"
+                                                          : "A vCard file";
+        dialogs.messageBox("Export file created",
+                           std::string("D O N E !  ") + kind +
+                               " of contacts has been created and stored in your Varnel folder.  "
+                               "This file is named " +
+                               utf8ToCp1252(result.path.filename().string()),
+                           Icon::None, Buttons::Ok);
         result.outcome = ExportResult::Created;
         return result;
     } catch (const RunError& e) {

@@ -1,117 +1,74 @@
 #include "exchange/duplicate_index.h"
 
-#include <algorithm>
-
 #include "text/strings.h"
 
 namespace varnel {
 
 namespace {
 
-// An empty text is contained in every non-empty text and in nothing empty.
-bool containedIn(std::string_view recordText, std::string_view contactText) {
-    return !recordText.empty() && recordText.find(contactText) != std::string_view::npos;
+std::string emailKey(std::string_view email) { return toLowerCp1252(trimSpaces(email)); }
+
+// Empty when the contact has no name at all: then names decide nothing.
+std::string nameKey(std::string_view first, std::string_view last) {
+    first = trimSpaces(first);
+    last = trimSpaces(last);
+    if (first.empty() && last.empty()) return {};
+    std::string key = toLowerCp1252(first);
+    key += '\n';  // no name holds a line break
+    key += toLowerCp1252(last);
+    return key;
 }
 
-std::uint32_t pieceKey(std::string_view piece) {
-    std::uint32_t key = static_cast<std::uint32_t>(piece.size()) << 24;
-    for (std::size_t i = 0; i < piece.size(); ++i) {
-        key |= static_cast<std::uint32_t>(static_cast<unsigned char>(piece[i])) << (8 * i);
+// FNV-1a over the key's bytes.
+std::uint64_t hashOf(const std::string& key) {
+    std::uint64_t h = 1469598103934665603ull;
+    for (char c : key) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 1099511628211ull;
     }
-    return key;
+    return h;
 }
 
 }  // namespace
 
 bool matchesRecord(const ContactRecord& record, std::string_view firstName,
                    std::string_view lastName, std::string_view email) {
-    std::string_view e = trimSpaces(email);
-    // Two contacts without an e-mail are not the same contact for that reason.
-    if (!e.empty() && record.get(Field::Email) == e) return true;
-    return containedIn(record.get(Field::FirstName), trimSpaces(firstName)) &&
-           containedIn(record.get(Field::LastName), trimSpaces(lastName));
+    const std::string e = emailKey(email);
+    if (!e.empty() && emailKey(record.get(Field::Email)) == e) return true;
+    const std::string n = nameKey(firstName, lastName);
+    return !n.empty() && nameKey(record.get(Field::FirstName), record.get(Field::LastName)) == n;
 }
 
 DuplicateIndex::DuplicateIndex(const ContactFile& file, std::int32_t count) {
     if (count <= 0) return;
-    firstNames_.reserve(static_cast<std::size_t>(count));
-    lastNames_.reserve(static_cast<std::size_t>(count));
+    emails_.reserve(static_cast<std::size_t>(count));
+    names_.reserve(static_cast<std::size_t>(count));
     file.forEach([&](std::int32_t k, const ContactRecord& r) {
-        if (k <= count) add(r);
+        if (k <= count) add(r, k);
     });
 }
 
-void DuplicateIndex::indexName(Postings& postings, std::string_view name, std::uint32_t id) {
-    for (std::size_t len = 1; len <= 3 && len <= name.size(); ++len) {
-        for (std::size_t i = 0; i + len <= name.size(); ++i) {
-            std::vector<std::uint32_t>& list = postings[pieceKey(name.substr(i, len))];
-            // Records arrive in order, so a repeat piece of this record is at the back.
-            if (list.empty() || list.back() != id) list.push_back(id);
-        }
+void DuplicateIndex::add(const ContactRecord& record, std::int32_t recordNumber) {
+    ++size_;
+    // The first record with a key is the one named in the report.
+    if (std::string e = emailKey(record.get(Field::Email)); !e.empty()) {
+        emails_.emplace(hashOf(e), recordNumber);
+    }
+    if (std::string n = nameKey(record.get(Field::FirstName), record.get(Field::LastName));
+        !n.empty()) {
+        names_.emplace(hashOf(n), recordNumber);
     }
 }
 
-void DuplicateIndex::add(const ContactRecord& record) {
-    answered_.clear();
-    std::string email = record.get(Field::Email);
-    if (!email.empty()) emails_.insert(std::move(email));
-    const auto id = static_cast<std::uint32_t>(firstNames_.size());
-    firstNames_.push_back(record.get(Field::FirstName));
-    lastNames_.push_back(record.get(Field::LastName));
-    indexName(firstPieces_, firstNames_.back(), id);
-    indexName(lastPieces_, lastNames_.back(), id);
-    if (!firstNames_.back().empty() && !lastNames_.back().empty()) withBothNames_.push_back(id);
-}
-
-// The shortest posting list among the pieces of `name` (up to 3 characters
-// long); `none` when some piece is on no record, so nothing can contain it.
-const std::vector<std::uint32_t>* DuplicateIndex::narrowest(const Postings& postings,
-                                                            std::string_view name,
-                                                            bool& none) const {
-    const std::vector<std::uint32_t>* best = nullptr;
-    const std::size_t len = std::min<std::size_t>(3, name.size());
-    for (std::size_t i = 0; i + len <= name.size() && len > 0; ++i) {
-        auto it = postings.find(pieceKey(name.substr(i, len)));
-        if (it == postings.end()) {
-            none = true;
-            return nullptr;
-        }
-        if (!best || it->second.size() < best->size()) best = &it->second;
+std::int32_t DuplicateIndex::duplicateOf(std::string_view firstName, std::string_view lastName,
+                                         std::string_view email) const {
+    if (std::string e = emailKey(email); !e.empty()) {
+        if (auto it = emails_.find(hashOf(e)); it != emails_.end()) return it->second;
     }
-    return best;
-}
-
-bool DuplicateIndex::namesMatch(std::string_view first, std::string_view last) const {
-    bool none = false;
-    const std::vector<std::uint32_t>* a = narrowest(firstPieces_, first, none);
-    const std::vector<std::uint32_t>* b = none ? nullptr : narrowest(lastPieces_, last, none);
-    if (none) return false;
-    const std::vector<std::uint32_t>* candidates = &withBothNames_;
-    if (a && a->size() < candidates->size()) candidates = a;
-    if (b && b->size() < candidates->size()) candidates = b;
-    for (std::uint32_t id : *candidates) {
-        if (containedIn(firstNames_[id], first) && containedIn(lastNames_[id], last)) return true;
+    if (std::string n = nameKey(firstName, lastName); !n.empty()) {
+        if (auto it = names_.find(hashOf(n)); it != names_.end()) return it->second;
     }
-    return false;
-}
-
-bool DuplicateIndex::isDuplicate(std::string_view firstName, std::string_view lastName,
-                                 std::string_view email) const {
-    std::string_view e = trimSpaces(email);
-    if (!e.empty() && emails_.count(std::string(e))) return true;
-    std::string_view first = trimSpaces(firstName);
-    std::string_view last = trimSpaces(lastName);
-    std::string key;
-    key.reserve(first.size() + last.size() + 1);
-    key.append(first).push_back('\0');
-    key.append(last);
-    auto it = answered_.find(key);
-    if (it != answered_.end()) return it->second;
-    bool match = namesMatch(first, last);
-    // Remembered answers help repeated names; they must not grow with the file.
-    if (answered_.size() >= kMaxRemembered) answered_.clear();
-    answered_.emplace(std::move(key), match);
-    return match;
+    return 0;
 }
 
 }  // namespace varnel

@@ -1,50 +1,38 @@
 #pragma once
-// The duplicate test of the import against the records that were on file
-// when it started. A contact is on file when a record has the same e-mail, or
-// when a record's first name contains the contact's first name and its last
-// name contains the contact's last name. The records are indexed once: e-mail
-// by value, names by their 1- to 3-character pieces, so a test looks only at
-// records that can contain both names.
+// Which record an imported contact repeats. A contact is on file when its
+// e-mail is not empty and equals a record's, or when its first and last names
+// both equal a record's; case and surrounding spaces do not count. Records
+// are kept in two hash tables of 64-bit key hashes (no string per record), so
+// a test costs the same for any file size; a record the index names is
+// confirmed with matchesRecord, which rules out a hash collision.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
-#include <vector>
 
 #include "store/contact_file.h"
 
 namespace varnel {
 
 class DuplicateIndex {
-  public:
+public:
     DuplicateIndex() = default;
     // Records 1 to `count` of the file.
     DuplicateIndex(const ContactFile& file, std::int32_t count);
 
-    void add(const ContactRecord& record);
+    // The contact stored as record `recordNumber`; later contacts repeat it.
+    void add(const ContactRecord& record, std::int32_t recordNumber);
 
-    // Values as the import holds them; they are trimmed here.
-    bool isDuplicate(std::string_view firstName, std::string_view lastName,
-                     std::string_view email) const;
+    // The number of the record the contact repeats; 0 when none.
+    std::int32_t duplicateOf(std::string_view firstName, std::string_view lastName,
+                             std::string_view email) const;
 
-    std::size_t size() const { return firstNames_.size(); }
+    std::size_t size() const { return size_; }
 
-  private:
-    using Postings = std::unordered_map<std::uint32_t, std::vector<std::uint32_t>>;
-    void indexName(Postings& postings, std::string_view name, std::uint32_t id);
-    const std::vector<std::uint32_t>* narrowest(const Postings& postings, std::string_view name,
-                                                bool& none) const;
-    bool namesMatch(std::string_view first, std::string_view last) const;
-
-    std::unordered_set<std::string> emails_;
-    std::vector<std::string> firstNames_;
-    std::vector<std::string> lastNames_;
-    Postings firstPieces_;
-    Postings lastPieces_;
-    std::vector<std::uint32_t> withBothNames_;
-    static constexpr std::size_t kMaxRemembered = 1 << 16;
-    mutable std::unordered_map<std::string, bool> answered_;
+private:
+    std::unordered_map<std::uint64_t, std::int32_t> emails_;
+    std::unordered_map<std::uint64_t, std::int32_t> names_;
+    std::size_t size_ = 0;
 };
 
 // The rule itself, one record at a time; the index gives the same answers.

@@ -1,57 +1,40 @@
 #pragma once
-// The five header layouts of the CSV import: which one a header is, how its
-// header is prepared, and how a data line of it fills the working values.
-#include <array>
+// How a CSV file's header is read. Three layouts take their columns from
+// fixed positions: Yahoo's classic export (1), Windows Live's (2) and this
+// program's own export (4); each is used only when the header holds its named
+// columns where its table puts them. Every other header is read by the names
+// of its columns.
+#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "store/contact_record.h"
+#include "exchange/import_values.h"
+#include "exchange/named_columns.h"
 
 namespace varnel {
 
-// One working value per contact field except BdayReminder. They live for the
-// whole import: a line changes only what its layout assigns or fixes.
-class ImportValues {
-  public:
-    std::string& operator[](Field f) { return values_[static_cast<std::size_t>(f)]; }
-    const std::string& operator[](Field f) const { return values_[static_cast<std::size_t>(f)]; }
-
-  private:
-    std::array<std::string, kFieldCount - 1> values_;
-};
-
-enum class HeaderVerdict {
-    Accepted,       // one of the five layouts
-    Refused,        // ends silently
-    NotCompatible,  // layout 5 without an e-mail column
-};
-
 class ImportLayout {
-  public:
-    // Tests the header against layouts 1 to 5 in order and prepares it.
-    // Raises RunError where the layout's header step fails.
-    static ImportLayout recognise(std::string_view header);
+public:
+    static ImportLayout recognise(const std::vector<std::string>& header);
 
-    HeaderVerdict verdict() const { return verdict_; }
+    // 1, 2 or 4 for a positional layout, 0 when read by column names.
     int number() const { return number_; }
-    const std::vector<std::string>& headerColumns() const { return header_; }
+    // False when no column names a first, last or whole name or an e-mail.
+    bool compatible() const { return number_ != 0 || names_->compatible(); }
 
-    // Assigns, fixes and cleans the values of one data line; false when the
-    // layout skips the line (then the values are left as they were).
-    bool readLine(std::string_view line, ImportValues& values) const;
+    // Assigns and cleans the values of one record; false when the layout's
+    // own rule skips it (Windows Live: no last name or no e-mail).
+    bool read(const std::vector<std::string>& fields, ImportValues& values) const;
 
-  private:
+private:
     bool headerIs(std::size_t position, std::string_view text) const;
-    bool readYahoo(std::string_view line, ImportValues& v) const;
-    bool readOutlook(std::string_view line, ImportValues& v) const;
-    bool readNameEmail(std::string_view line, ImportValues& v) const;
-    bool readOwnExport(std::string_view line, ImportValues& v) const;
-    bool readAnyHeader(std::string_view line, ImportValues& v) const;
+    void readYahoo(const std::vector<std::string>& fields, ImportValues& v) const;
+    bool readWindowsLive(const std::vector<std::string>& fields, ImportValues& v) const;
+    void readOwnExport(const std::vector<std::string>& fields, ImportValues& v) const;
 
-    HeaderVerdict verdict_ = HeaderVerdict::Refused;
     int number_ = 0;
     std::vector<std::string> header_;
+    std::optional<NamedColumns> names_;
 };
 
 }  // namespace varnel

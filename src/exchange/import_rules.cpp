@@ -1,6 +1,5 @@
 #include "exchange/import_rules.h"
 
-#include "store/run_error.h"
 #include "text/numbers.h"
 #include "text/strings.h"
 
@@ -91,49 +90,6 @@ std::string cleanZip(std::string_view value) {
 
 std::string cleanCountry(std::string_view value) {
     return contains(value, "#") || hasDigit(value) ? std::string() : std::string(value);
-}
-
-std::string removeQuotes(std::string_view line) { return replaceAll(line, "\"", ""); }
-
-std::string lfToCrlf(std::string_view text) {
-    if (contains(text, "\r\n")) return std::string(text);
-    return replaceAll(text, "\n", "\r\n");
-}
-
-std::vector<std::string_view> splitColumns(std::string_view line) {
-    std::vector<std::string_view> columns;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t comma = line.find(',', start);
-        if (comma == std::string_view::npos) {
-            columns.push_back(line.substr(start));
-            return columns;
-        }
-        columns.push_back(line.substr(start, comma - start));
-        start = comma + 1;
-    }
-}
-
-long checkedPosition(long position) {
-    if (position > 32767) throw RunError(RunError::Overflow);
-    return position;
-}
-
-std::string domainCut(std::string_view line) {
-    static constexpr std::string_view kExtensions[] = {".com", ".net", ".gov",
-                                                       ".org", ".edu", ".mil"};
-    std::size_t found = std::string_view::npos;
-    for (std::string_view ext : kExtensions) {
-        std::size_t at = line.find(ext);
-        if (at != std::string_view::npos) found = at;
-    }
-    if (found == std::string_view::npos) return std::string(line);
-    // The classic end mark (last character of the extension) is a 16-bit position.
-    checkedPosition(static_cast<long>(found) + 1 + 3);
-    std::size_t comma = line.find(',', found);
-    std::size_t end = comma == std::string_view::npos ? line.size() : comma;
-    checkedPosition(static_cast<long>(end));
-    return std::string(line.substr(0, end));
 }
 
 }  // namespace varnel

@@ -29,6 +29,14 @@ public:
     virtual Answer messageBox(const std::string& title, const std::string& text, Icon icon,
                               Buttons buttons) = 0;
     // Cancel gives the empty text.
+    // A message box with further lines behind a "Show Details..." button. The
+    // details are UTF-8, so that names in any script show as they were written.
+    // Without its own box a platform shows the message alone.
+    virtual Answer messageBoxWithDetails(const std::string& title, const std::string& text,
+                                         const std::string& details, Icon icon, Buttons buttons) {
+        (void)details;
+        return messageBox(title, text, icon, buttons);
+    }
     virtual std::string inputBox(const std::string& title, const std::string& prompt,
                                  const std::string& preset) = 0;
     virtual void beep() = 0;

@@ -23,8 +23,8 @@ const std::string kPrompt =
     "11 November\r\n12 December";
 
 const std::vector<Person> kPeople = {
-    {"Ann", "Lee", "19800512"},  {"No", "Birthdate", "        "}, {"Jun", "Bug", "19770601"},
-    {"Bob", "Ray", "19750503"},  {"Bad", "Date", "19800540"},    {"Fritz", "Off", "20000501", "0"},
+    {"Ann", "Lee", "19800512"}, {"No", "Birthdate", "        "}, {"Jun", "Bug", "19770601"},
+    {"Bob", "Ray", "19750503"}, {"Bad", "Date", "19800540"},     {"Fritz", "Off", "20000501", "0"},
 };
 
 struct List {
@@ -78,6 +78,7 @@ TEST(BirthdayList, NamePartIsAlwaysFortyThreeWide) {
     EXPECT_EQ(birthdayListLine("Maximilianusxx", "Abcdefghijklmnopqr", {1901, 2, 3}),
               "Maximilianusxx Abcdefghijklmnopqr          \t02/03/1901\r\n");
     EXPECT_EQ(birthdayListLine("", "Lee", {1980, 5, 12}).find('\t'), 43u);
+    EXPECT_EQ(birthdayListLine("Ann", "Lee", {0, 5, 12}).substr(43), "\t05/12\r\n");
     EXPECT_EQ(birthdayListLine("A", "", {1980, 5, 12}).find('\t'), 43u);
 }
 
@@ -95,26 +96,44 @@ TEST(BirthdayList, RefusalsBeepAndAskAgainInOrder) {
     std::vector<std::string> seen;
     for (const ShownBox& b : l.dialogs.log) {
         switch (b.kind) {
-            case ShownBox::Input: seen.push_back("input"); break;
-            case ShownBox::Beep: seen.push_back("beep"); break;
+            case ShownBox::Input:
+                seen.push_back("input");
+                break;
+            case ShownBox::Beep:
+                seen.push_back("beep");
+                break;
             case ShownBox::Message:
                 seen.push_back(b.title + "|" + b.text);
                 if (b.title != "June Birthdays") {
                     EXPECT_EQ(b.icon, Icon::Exclamation) << b.title;
                 }
                 break;
-            default: seen.push_back("other");
+            default:
+                seen.push_back("other");
         }
     }
-    EXPECT_EQ(seen, (std::vector<std::string>{
-                        "input", "beep", "Enter one month|Enter a number between 1 and 12",
-                        "input", "beep", "Enter one month|Enter a number between 1 and 12",
-                        "input", "beep", "Enter a number between 1 and 12|Cannot be greater than 12",
-                        "input", "beep", "Enter a month|Enter a number between 1 and 12",
-                        "input", "beep", "Enter one month|Enter a number between 1 and 12",
-                        "input", "beep", "Enter one month|Enter a number between 1 and 12",
-                        "input",
-                        "June Birthdays|Jun Bug                                    \t06/01/1977\r\n"}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{
+                  "input",
+                  "beep",
+                  "Enter one month|Enter a number between 1 and 12",
+                  "input",
+                  "beep",
+                  "Enter one month|Enter a number between 1 and 12",
+                  "input",
+                  "beep",
+                  "Enter a number between 1 and 12|Cannot be greater than 12",
+                  "input",
+                  "beep",
+                  "Enter a month|Enter a number between 1 and 12",
+                  "input",
+                  "beep",
+                  "Enter one month|Enter a number between 1 and 12",
+                  "input",
+                  "beep",
+                  "Enter one month|Enter a number between 1 and 12",
+                  "input",
+                  "June Birthdays|Jun Bug                                    \t06/01/1977\r\n"}));
 }
 
 TEST(BirthdayList, NumbersThatAreNotWholeMonthsAreRefusedByTheLastCheck) {
@@ -130,8 +149,9 @@ TEST(BirthdayList, NumbersThatAreNotWholeMonthsAreRefusedByTheLastCheck) {
 TEST(BirthdayList, CancelEndsAtOnceAfterARefusal) {
     List l;
     EXPECT_EQ(l.view({"13", ""}), 0);
-    EXPECT_EQ(l.dialogs.messages(),
-              std::vector<std::string>{"Enter a number between 1 and 12|Cannot be greater than 12"});
+    EXPECT_EQ(
+        l.dialogs.messages(),
+        std::vector<std::string>{"Enter a number between 1 and 12|Cannot be greater than 12"});
     EXPECT_EQ(l.dialogs.log.back().kind, ShownBox::Input);
 }
 
@@ -139,9 +159,10 @@ TEST(BirthdayList, LeapDayIsListedInFebruary) {
     List l;
     l.clock.date = {2027, 2, 1};
     EXPECT_EQ(l.view({"2"}, {{"Leap", "Ling", "19880229"}, {"Not", "Leap", "19870229"}}), 2);
-    EXPECT_EQ(l.dialogs.messages(),
-              std::vector<std::string>{
-                  "February Birthdays|Leap Ling                                  \t02/29/1988\r\n"});
+    EXPECT_EQ(
+        l.dialogs.messages(),
+        std::vector<std::string>{
+            "February Birthdays|Leap Ling                                  \t02/29/1988\r\n"});
 }
 
 TEST(BirthdayList, AMonthBeyondTheLimitShowsTheFirstAndCountsTheRest) {

@@ -40,10 +40,9 @@ struct Check {
 
 TEST(BirthdayCheck, SevenDaysAheadRemindsAndTodayOnlyAlerts) {
     Check c;
-    Messages shown = c.run({{"Cy", "Dee", "19900505"},
-                            {"Ann", "Lee", "19800512"},
-                            {"Bob", "Ray", "19750513"}},
-                           {2026, 5, 5});
+    Messages shown =
+        c.run({{"Cy", "Dee", "19900505"}, {"Ann", "Lee", "19800512"}, {"Bob", "Ray", "19750513"}},
+              {2026, 5, 5});
     // Pass 1 finishes before pass 2 starts, whatever the file order.
     EXPECT_EQ(shown, (Messages{"Birthday reminder|Ann Lee has a birthday coming up on 05/12",
                                "Birthday alert|Today is Cy Dee's Birthday! "}));
@@ -118,6 +117,13 @@ TEST(BirthdayCheck, SkipsBlankAndUnreadableBirthdates) {
     EXPECT_EQ(shown, (Messages{"Birthday reminder|Good One has a birthday coming up on 05/06"}));
 }
 
+TEST(BirthdayCheck, ABirthdayWithoutAYearStillReminds) {
+    Check c;
+    EXPECT_EQ(c.run({{"Ivan", "Petrov", "00000506"}, {"Ann", "Lee", "00000505"}}, {2026, 5, 5}),
+              (Messages{"Birthday reminder|Ivan Petrov has a birthday coming up on 05/06",
+                        "Birthday alert|Today is Ann Lee's Birthday! "}));
+}
+
 TEST(BirthdayCheck, LeapDayBirthdayFallsOnTheTwentyEighthInCommonYears) {
     const std::vector<Person> leap = {{"Leap", "Ling", "19880229"}};
     {
@@ -161,9 +167,9 @@ TEST(ReminderMenuState, EmptyFileDisablesBothAndShowsNoBox) {
     std::vector<ReminderSetting> seen;
     c.file.open(c.dir / "Empty.DAT");
     FixedClock clock({2026, 5, 5});
-    EXPECT_EQ(CheckBirthdays(c.file, c.dialogs, clock,
-                             [&](ReminderSetting s) { seen.push_back(s); }),
-              ReminderSetting::NoRecords);
+    EXPECT_EQ(
+        CheckBirthdays(c.file, c.dialogs, clock, [&](ReminderSetting s) { seen.push_back(s); }),
+        ReminderSetting::NoRecords);
     EXPECT_EQ(seen, std::vector<ReminderSetting>{ReminderSetting::NoRecords});
     EXPECT_TRUE(c.dialogs.log.empty());
     EXPECT_EQ(readFileBytes(c.dir / "Empty.DAT"), "");
@@ -210,7 +216,8 @@ void expectOnlyReminderBytes(const std::string& before, const std::string& after
                              std::size_t records) {
     ASSERT_EQ(after.size(), before.size());
     for (std::size_t i = 0; i < before.size(); ++i) {
-        const bool reminderByte = i / ContactRecord::Size < records && i % ContactRecord::Size == 515;
+        const bool reminderByte =
+            i / ContactRecord::Size < records && i % ContactRecord::Size == 515;
         EXPECT_EQ(after[i], reminderByte ? value : before[i]) << "byte " << i;
     }
 }
@@ -218,9 +225,10 @@ void expectOnlyReminderBytes(const std::string& before, const std::string& after
 TEST(ReminderCommands, RewriteOnlyTheReminderByteOfEveryRecord) {
     TempDir dir;
     ContactFile file;
-    openPeople(file, dir, {{"Ann", "Lee", "19800505", "1"},
-                           {"Bob", "Ray", "        ", "0"},
-                           {"Cy", "Dee", "19901231", "1"}});
+    openPeople(file, dir,
+               {{"Ann", "Lee", "19800505", "1"},
+                {"Bob", "Ray", "        ", "0"},
+                {"Cy", "Dee", "19901231", "1"}});
     file.close();
     // Odd bytes a save would never write, and half a record at the end.
     std::string original = readFileBytes(dir / "Birthdays.DAT");

@@ -72,6 +72,7 @@ TEST(BirthdateStorage, TypedAndStoredFormsConvertBothWays) {
     EXPECT_EQ(shownBirthdate("19800410"), "04/10/1980");
     EXPECT_EQ(shownBirthdate("        "), "");
     EXPECT_EQ(shownBirthdate("00000001"), "");
+    EXPECT_EQ(shownBirthdate("00000410"), "04/10");
     EXPECT_EQ(shownBirthdate("garbage!"), "");
 }
 

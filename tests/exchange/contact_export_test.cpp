@@ -45,7 +45,7 @@ ContactRecord ann() {
 }
 
 class ContactExport : public ::testing::Test {
-  protected:
+protected:
     ContactExport() { std::filesystem::create_directory(program); }
 
     void openFile(const std::filesystem::path& path) { file.open(path); }
@@ -74,7 +74,7 @@ TEST_F(ContactExport, CsvOfFamilyInTheProgramFolder) {
     EXPECT_EQ(readFileBytes(program / "VRNC_Family.csv"),
               std::string(kCsvHeader) +
                   "\r\nAnn,M,Lee,12 Oak Street,Apt 4,Austin,TX,78701,USA,Acme,1,555-1111,555-2222,"
-                  "555-3333,ann@mail.com,04-10-1980,Friends,Likes tea, and cake\r\n"
+                  "555-3333,ann@mail.com,04-10-1980,Friends,\"Likes tea, and cake\"\r\n"
                   "Bob,,,,,,,,,,0,,,,,,,\r\n");
     EXPECT_EQ(dialogs.messages(),
               std::vector<std::string>{
@@ -84,7 +84,7 @@ TEST_F(ContactExport, CsvOfFamilyInTheProgramFolder) {
     EXPECT_EQ(dialogs.busyChanges, (std::vector<bool>{true, false}));
 }
 
-TEST_F(ContactExport, ABlankBirthdateKeepsEighteenColumnsAndACommaAddsOne) {
+TEST_F(ContactExport, ABlankBirthdateKeepsEighteenColumnsAndACommaIsQuoted) {
     openFile(program / "Family.DAT");
     ContactRecord r = ann();
     r.set(Field::Birthdate, "");
@@ -101,7 +101,9 @@ TEST_F(ContactExport, ABlankBirthdateKeepsEighteenColumnsAndACommaAddsOne) {
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(std::count(lines[1].begin(), lines[1].end(), ','), 17);
     EXPECT_NE(lines[1].find("ann@mail.com,,Friends,plain"), std::string::npos);
+    // The comma of the note stays inside its quoted value.
     EXPECT_EQ(std::count(lines[2].begin(), lines[2].end(), ','), 18);
+    EXPECT_NE(lines[2].find(",\"Likes tea, and cake\""), std::string::npos);
 }
 
 TEST_F(ContactExport, TextFileWithItsHeaderAndASecondExportReplacesTheFirst) {
@@ -130,6 +132,60 @@ TEST_F(ContactExport, AContactFileElsewhereExportsUnderItsOwnName) {
     EXPECT_EQ(exportBaseName("/home/pat/lists/Club.dat"), "Club");
     EXPECT_EQ(exportBaseName("VRN_Contacts.DAT"), "VRN_Contacts");
     EXPECT_EQ(exportBaseName("Notes.Dat"), "Notes.Dat");
+}
+
+TEST_F(ContactExport, Utf8CsvCarriesAByteOrderMarkAndTheSameLines) {
+    openFile(program / "Family.DAT");
+    ContactRecord r = ann();
+    r.set(Field::FirstName, "Zo\xEB");
+    r.set(Field::Notes, "Says \"hi\"\x80");
+    file.appendRecord(r);
+    run(ExportFormat::Csv);
+    const std::string windows = readFileBytes(program / "VRNC_Family.csv");
+    EXPECT_EQ(windows.substr(windows.find("\r\n") + 2, 6), "Zo\xEB,M,");
+    exportContacts(file, file.path(), program, ExportFormat::Csv, dialogs,
+                   ExportEncoding::Utf8WithMark);
+    EXPECT_EQ(readFileBytes(program / "VRNC_Family.csv"),
+              "\xEF\xBB\xBF" + std::string(kCsvHeader) +
+                  "\r\nZo\xC3\xAB,M,Lee,12 Oak Street,Apt 4,Austin,TX,78701,USA,Acme,1,555-1111,"
+                  "555-2222,555-3333,ann@mail.com,04-10-1980,Friends,\"Says "
+                  "\"\"hi\"\"\xE2\x82\xAC\"\r\n");
+    exportContacts(file, file.path(), program, ExportFormat::Text, dialogs, ExportEncoding::Utf8);
+    EXPECT_EQ(readFileBytes(program / "VRNT_Family.txt").substr(0, 5), "First");
+    EXPECT_NE(readFileBytes(program / "VRNT_Family.txt").find("|Says \"hi\"\xE2\x82\xAC\r\n"),
+              std::string::npos);
+}
+
+TEST_F(ContactExport, VCardOfEveryContact) {
+    openFile(program / "Family.DAT");
+    ContactRecord r = ann();
+    r.set(Field::FirstName, "Zo\xEB");
+    r.set(Field::Category, "Friends;Work, Home");
+    r.set(Field::Notes,
+          "A note; with \\ and a very long tail that runs past the seventy-five "
+          "bytes of a line");
+    file.appendRecord(r);
+    ContactRecord noYear;
+    noYear.set(Field::LastName, "Ray");
+    noYear.set(Field::Birthdate, "00001205");
+    noYear.set(Field::IncludeCompany, "0");
+    file.appendRecord(noYear);
+    ExportResult result = run(ExportFormat::VCard);
+    EXPECT_EQ(result.path, program / "VRNV_Family.vcf");
+    EXPECT_EQ(readFileBytes(program / "VRNV_Family.vcf"),
+              "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Zo\xC3\xAB;M;;\r\nFN:Zo\xC3\xAB Lee\r\n"
+              "ORG:Acme\r\nX-VARNEL-INCLUDE-COMPANY:1\r\n"
+              "ADR;TYPE=HOME:;Apt 4;12 Oak Street;Austin;TX;78701;USA\r\n"
+              "TEL;TYPE=HOME,VOICE:555-1111\r\nTEL;TYPE=CELL:555-2222\r\n"
+              "TEL;TYPE=WORK,VOICE:555-3333\r\nEMAIL;TYPE=INTERNET:ann@mail.com\r\n"
+              "BDAY:1980-04-10\r\nCATEGORIES:Friends,Work\\, Home\r\n"
+              "NOTE:A note\\; with \\\\ and a very long tail that runs past the seventy-five \r\n"
+              " bytes of a line\r\nEND:VCARD\r\n"
+              "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Ray;;;;\r\nFN:Ray\r\n"
+              "BDAY;X-APPLE-OMIT-YEAR=1604:1604-12-05\r\nEND:VCARD\r\n");
+    EXPECT_EQ(dialogs.messages().back(),
+              "Export file created|D O N E !  A vCard file of contacts has been created and stored "
+              "in your Varnel folder.  This file is named VRNV_Family.vcf");
 }
 
 TEST_F(ContactExport, AnEmptyFileWritesNothing) {

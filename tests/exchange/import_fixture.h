@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "exchange/csv_import.h"
+#include "exchange/import_boxes.h"
 #include "store/contact_file.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -43,12 +43,12 @@ inline ContactRecord contact(const std::string& first, const std::string& last,
 }
 
 class ImportTest : public ::testing::Test {
-  protected:
+protected:
     ImportTest() { file.open(dir / "VRN_Contacts.DAT"); }
 
     ImportResult import(const std::string& csv, bool remindersOn = true) {
         writeFileBytes(dir / "in.csv", csv);
-        return importCsvFile(file, dir / "in.csv", remindersOn, dialogs);
+        return importContactsFile(file, dir / "in.csv", remindersOn, dialogs);
     }
     // The import of header + lines, each line ended by CR LF.
     ImportResult importLines(const std::vector<std::string>& lines, bool remindersOn = true) {
@@ -57,6 +57,13 @@ class ImportTest : public ::testing::Test {
         return import(csv, remindersOn);
     }
     std::vector<ContactRecord> records() const { return file.readAll(); }
+    // An empty contact file and no boxes shown, for the next case of a table.
+    void startOver() {
+        file.close();
+        std::filesystem::remove(dir / "VRN_Contacts.DAT");
+        file.open(dir / "VRN_Contacts.DAT");
+        dialogs.log.clear();
+    }
     void put(const ContactRecord& r) { file.appendRecord(r); }
     std::string completed(int n) const {
         return "Import completed|D O N E !  " + std::to_string(n) +

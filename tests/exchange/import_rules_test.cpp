@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "store/run_error.h"
-
 namespace varnel {
 namespace {
 
@@ -54,48 +52,6 @@ TEST(PlaceRules, DropDigitsMarksAndLongStates) {
     EXPECT_EQ(cleanCountry("USA"), "USA");
     EXPECT_EQ(cleanCountry("Box #3"), "");
     EXPECT_EQ(cleanCountry("U5A"), "");
-}
-
-TEST(TextSteps, QuotesLineBreaksAndColumns) {
-    EXPECT_EQ(removeQuotes("\"a\",\"b\"\"c\""), "a,bc");
-    EXPECT_EQ(lfToCrlf("a\nb"), "a\r\nb");
-    EXPECT_EQ(lfToCrlf("a\r\nb\nc"), "a\r\nb\nc");
-    auto cols = splitColumns("a,,b,");
-    ASSERT_EQ(cols.size(), 4u);
-    EXPECT_EQ(cols[0], "a");
-    EXPECT_EQ(cols[1], "");
-    EXPECT_EQ(cols[2], "b");
-    EXPECT_EQ(cols[3], "");
-    EXPECT_EQ(splitColumns("").size(), 1u);
-}
-
-TEST(DomainCut, EndsTheLineAfterTheColumnHoldingTheExtension) {
-    EXPECT_EQ(domainCut("Ann,Lee,ann@mail.com,555-1234"), "Ann,Lee,ann@mail.com");
-    EXPECT_EQ(domainCut("Ann,Lee,ann@mail.com"), "Ann,Lee,ann@mail.com");
-    // The address is never shortened: "ann@mail.community" keeps its end.
-    EXPECT_EQ(domainCut("Ann,Lee,ann@mail.community,x"), "Ann,Lee,ann@mail.community");
-    // The later extension of the list wins wherever it stands.
-    EXPECT_EQ(domainCut("Ann,Lee,ann@x.com,notes from alumni.edu,tail"),
-              "Ann,Lee,ann@x.com,notes from alumni.edu");
-}
-
-TEST(DomainCut, AddressesWithOtherExtensionsAreKeptWhole) {
-    EXPECT_EQ(domainCut("Hans,Meyer,hans@web.de"), "Hans,Meyer,hans@web.de");
-    EXPECT_EQ(domainCut("Ian,Ross,ian@mail.co.uk,x"), "Ian,Ross,ian@mail.co.uk,x");
-    EXPECT_EQ(domainCut(""), "");
-}
-
-TEST(DomainCut, PositionsPastTheSixteenBitLimitRaiseOverflow) {
-    std::string at32764 = std::string(32763, 'x') + ".com";  // ".com" starts at 32764
-    EXPECT_EQ(domainCut(at32764), at32764);
-    std::string at32765 = std::string(32764, 'x') + ".com";
-    try {
-        domainCut(at32765);
-        FAIL() << "no error";
-    } catch (const RunError& e) {
-        EXPECT_EQ(e.number(), 6);
-        EXPECT_EQ(e.description(), "Overflow");
-    }
 }
 
 TEST(ClassicStringParts, OutOfRangeGivesShorterParts) {

@@ -1,9 +1,10 @@
-// Export and import read each other: a file of 1,000 contacts exported to CSV
-// imports nothing back into itself and reproduces itself in an empty file.
+// Export and import read each other: a file of 1,000 contacts exported to CSV,
+// UTF-8 CSV or vCard imports nothing back into itself and reproduces itself in
+// an empty file.
 #include <gtest/gtest.h>
 
 #include "exchange/contact_export.h"
-#include "exchange/csv_import.h"
+#include "exchange/import_boxes.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -35,7 +36,9 @@ ContactRecord person(int i) {
     r.set(Field::CellPhone, i % 2 ? "512 555 " + std::to_string(2000 + i) : "");
     r.set(Field::WorkPhone, i % 3 == 0 ? "555-" + std::to_string(3000 + i) + " x1" : "");
     r.set(Field::Email, i % 6 == 0 ? "" : "person" + std::to_string(i) + "@mail.com");
-    if (i % 8) {
+    if (i % 16 == 8) {
+        r.set(Field::Birthdate, "00000" + std::to_string(1 + i % 9) + "1" + std::to_string(i % 9));
+    } else if (i % 8) {
         r.set(Field::Birthdate, std::to_string(1940 + i % 70) + (i % 12 < 9 ? "0" : "") +
                                     std::to_string(i % 12 + 1) + (i % 28 < 9 ? "0" : "") +
                                     std::to_string(i % 28 + 1));
@@ -44,7 +47,8 @@ ContactRecord person(int i) {
     r.set(Field::Notes, i % 10 == 0 ? "Met at the " + std::to_string(1990 + i % 30) +
                                           " reunion; "
                                           "likes \xABhome-made\xBB jam"
-                                    : "");
+                        : i % 10 == 5 ? "Said \"hello\", then left; a\\b"
+                                      : "");
     const bool company = i % 4 == 1;
     r.set(Field::Company, company ? "Acme Tools & Dies " + std::to_string(i) : "");
     r.set(Field::IncludeCompany, company && i % 8 == 1 ? "1" : "0");
@@ -52,16 +56,21 @@ ContactRecord person(int i) {
     return r;
 }
 
-class RoundTrip : public ::testing::Test {
-  protected:
+struct Kind {
+    ExportFormat format;
+    ExportEncoding encoding;
+};
+
+class RoundTrip : public ::testing::TestWithParam<Kind> {
+protected:
     RoundTrip() {
         file.open(dir / "Family.DAT");
         for (int i = 0; i < 1000; ++i) {
             originals.push_back(person(i));
             file.appendRecord(originals.back());
         }
-        ExportResult exported =
-            exportContacts(file, file.path(), dir.path(), ExportFormat::Csv, dialogs);
+        ExportResult exported = exportContacts(file, file.path(), dir.path(), GetParam().format,
+                                               dialogs, GetParam().encoding);
         EXPECT_EQ(exported.outcome, ExportResult::Created);
         csv = exported.path;
     }
@@ -73,8 +82,8 @@ class RoundTrip : public ::testing::Test {
     std::filesystem::path csv;
 };
 
-TEST_F(RoundTrip, ImportingAnExportBackIntoItsFileImportsNothing) {
-    ImportResult result = importCsvFile(file, csv, true, dialogs);
+TEST_P(RoundTrip, ImportingAnExportBackIntoItsFileImportsNothing) {
+    ImportResult result = importContactsFile(file, csv, true, dialogs);
     EXPECT_EQ(result.outcome, ImportResult::Completed);
     EXPECT_EQ(result.appended, 0);
     EXPECT_EQ(file.recordCount(), 1000);
@@ -82,10 +91,10 @@ TEST_F(RoundTrip, ImportingAnExportBackIntoItsFileImportsNothing) {
               "Import completed|D O N E !  0 contacts successfully imported.");
 }
 
-TEST_F(RoundTrip, ImportingTheExportIntoAnEmptyFileReproducesEveryKeptField) {
+TEST_P(RoundTrip, ImportingTheExportIntoAnEmptyFileReproducesEveryKeptField) {
     ContactFile empty;
     empty.open(dir / "New.DAT");
-    ImportResult result = importCsvFile(empty, csv, true, dialogs);
+    ImportResult result = importContactsFile(empty, csv, true, dialogs);
     EXPECT_EQ(result.appended, 1000);
     std::vector<ContactRecord> back = empty.readAll();
     ASSERT_EQ(back.size(), 1000u);
@@ -98,7 +107,7 @@ TEST_F(RoundTrip, ImportingTheExportIntoAnEmptyFileReproducesEveryKeptField) {
     }
 }
 
-TEST_F(RoundTrip, CleaningDropsOnlyWhatItsRulesDrop) {
+TEST_P(RoundTrip, CleaningDropsOnlyWhatItsRulesDrop) {
     // A home phone without four final digits and a city holding a digit do
     // not survive the import's cleaning; everything else does.
     file.close();
@@ -109,11 +118,11 @@ TEST_F(RoundTrip, CleaningDropsOnlyWhatItsRulesDrop) {
     odd.set(Field::City, "Route 66");
     odd.set(Field::State, "tx");
     file.appendRecord(odd);
-    ExportResult exported =
-        exportContacts(file, file.path(), dir.path(), ExportFormat::Csv, dialogs);
+    ExportResult exported = exportContacts(file, file.path(), dir.path(), GetParam().format,
+                                           dialogs, GetParam().encoding);
     ContactFile empty;
     empty.open(dir / "New.DAT");
-    importCsvFile(empty, exported.path, true, dialogs);
+    importContactsFile(empty, exported.path, true, dialogs);
     ASSERT_EQ(empty.recordCount(), 1);
     ContactRecord expected = odd;
     expected.set(Field::HomePhone, "");
@@ -121,6 +130,12 @@ TEST_F(RoundTrip, CleaningDropsOnlyWhatItsRulesDrop) {
     expected.set(Field::State, "TX");
     EXPECT_EQ(empty.readRecord(1), expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryExport, RoundTrip,
+                         ::testing::Values(Kind{ExportFormat::Csv, ExportEncoding::Windows1252},
+                                           Kind{ExportFormat::Csv, ExportEncoding::Utf8WithMark},
+                                           Kind{ExportFormat::Csv, ExportEncoding::Utf8},
+                                           Kind{ExportFormat::VCard, ExportEncoding::Utf8}));
 
 }  // namespace
 }  // namespace varnel

@@ -4,7 +4,14 @@ namespace varnel::testing {
 
 Answer ScriptedDialogs::messageBox(const std::string& title, const std::string& text, Icon icon,
                                    Buttons buttons) {
+    return messageBoxWithDetails(title, text, std::string(), icon, buttons);
+}
+
+Answer ScriptedDialogs::messageBoxWithDetails(const std::string& title, const std::string& text,
+                                              const std::string& details, Icon icon,
+                                              Buttons buttons) {
     ShownBox box;
+    box.details = details;
     box.kind = ShownBox::Message;
     box.title = title;
     box.text = text;
@@ -18,9 +25,12 @@ Answer ScriptedDialogs::messageBox(const std::string& title, const std::string& 
     }
     switch (buttons) {
         case Buttons::YesNo:
-        case Buttons::YesNoCancel: return Answer::Yes;
-        case Buttons::RetryCancel: return Answer::Retry;
-        default: return Answer::Ok;
+        case Buttons::YesNoCancel:
+            return Answer::Yes;
+        case Buttons::RetryCancel:
+            return Answer::Retry;
+        default:
+            return Answer::Ok;
     }
 }
 

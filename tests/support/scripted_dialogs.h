@@ -14,11 +14,12 @@ struct ShownBox {
     enum Kind { Message, Input, Beep, OpenFile, Shell, ClipboardSet };
     Kind kind = Message;
     std::string title;
-    std::string text;  // message text or input prompt
+    std::string text;     // message text or input prompt
+    std::string details;  // a message's details (UTF-8), empty when it has none
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
-    std::string preset;       // input boxes
-    FileDialogRequest file;   // open-file dialogs
+    std::string preset;      // input boxes
+    FileDialogRequest file;  // open-file dialogs
 };
 
 class ScriptedDialogs : public Dialogs {
@@ -27,10 +28,14 @@ public:
     // first button); an input box answers "" (Cancel); a file dialog cancels.
     void queueAnswer(Answer a) { answers_.push_back(a); }
     void queueInput(std::string text) { inputs_.push_back(std::move(text)); }
-    void queueFile(std::string path, std::string title) { files_.push_back({std::move(path), std::move(title)}); }
+    void queueFile(std::string path, std::string title) {
+        files_.push_back({std::move(path), std::move(title)});
+    }
 
     Answer messageBox(const std::string& title, const std::string& text, Icon icon,
                       Buttons buttons) override;
+    Answer messageBoxWithDetails(const std::string& title, const std::string& text,
+                                 const std::string& details, Icon icon, Buttons buttons) override;
     std::string inputBox(const std::string& title, const std::string& prompt,
                          const std::string& preset) override;
     void beep() override;
@@ -52,7 +57,7 @@ public:
     std::size_t pendingAnswers() const { return answers_.size() + inputs_.size() + files_.size(); }
 
     std::string clipboard;
-    std::vector<std::string> opened;  // shell open targets
+    std::vector<std::string> opened;              // shell open targets
     std::map<std::string, std::string> settings;  // "app/section/key" -> value
     std::vector<bool> busyChanges;
 

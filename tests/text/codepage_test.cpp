@@ -9,15 +9,40 @@ namespace {
 
 TEST(Codepage, UnicodeTextIsStoredInWindows1252) {
     EXPECT_EQ(utf8ToCp1252("Zoë Müller"), "Zo\xEB M\xFCller");
-    EXPECT_EQ(utf8ToCp1252("\u20AC5 \u2013 \u201Cok\u201D"), "\x80" "5 \x96 \x93ok\x94");
+    EXPECT_EQ(utf8ToCp1252("\u20AC5 \u2013 \u201Cok\u201D"),
+              "\x80"
+              "5 \x96 \x93ok\x94");
     EXPECT_EQ(utf8ToCp1252("plain ASCII |"), "plain ASCII |");
 }
 
-TEST(Codepage, CharactersTheCodePageCannotHoldBecomeQuestionMarks) {
-    EXPECT_EQ(utf8ToCp1252("\u4E2D\u6587"), "??");
-    EXPECT_EQ(utf8ToCp1252("a\U0001F600b"), "a?b");
-    EXPECT_EQ(utf8ToCp1252("bad \xC3"), "bad ?");
-    EXPECT_EQ(utf8ToCp1252("\xFF\xFE"), "??");
+TEST(Codepage, OtherScriptsAreWrittenInLatinLettersAndOnlyTheRestBecomesQuestionMarks) {
+    struct Case {
+        const char* utf8;
+        const char* cp1252;
+        bool transliterated;
+    };
+    const Case cases[] = {
+        {"\u0141ukasz Dvo\u0159\u00E1k",
+         "Lukasz Dvo"
+         "r\xE1k",
+         true},
+        {"\u0418\u0432\u0430\u043D", "Ivan", true},
+        {"\u0398\u03B5\u03CC\u03B4\u03C9\u03C1\u03BF\u03C2", "Theodoros", true},
+        {"\u4E2D\u6587", "zhong wen", true},
+        {"Stra\u00DFe \u0160koda",
+         "Stra\xDF"
+         "e \x8Akoda",
+         false},                        // both in the code page
+        {"a\U0001F600b", "a?b", true},  // no Latin form
+        {"bad \xC3", "bad ?", false},   // malformed
+        {"\xFF\xFE", "??", false},
+        {"plain ?", "plain ?", false},
+    };
+    for (const Case& c : cases) {
+        bool rewritten = !c.transliterated;
+        EXPECT_EQ(utf8ToCp1252(c.utf8, &rewritten), c.cp1252) << c.utf8;
+        EXPECT_EQ(rewritten, c.transliterated) << c.utf8;
+    }
 }
 
 TEST(Codepage, RoundTripIsLosslessForEveryByte) {

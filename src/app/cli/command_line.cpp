@@ -14,6 +14,13 @@ namespace {
 // Each word's run function lives in its own file; --help lists them in this order.
 const std::vector<Command>& commands() {
     static const std::vector<Command> all = {
+        {"import", "SOURCE CONTACTS.DAT [--dry-run]", "CSV or vCard into a contact file",
+         runImport},
+        {"export",
+         "CONTACTS.DAT --format csv|text|vcard [--encoding utf-8|utf-8-bom|windows-1252] [-o OUT]",
+         "every contact to a CSV, text or vCard file", runExport},
+        {"list", "CONTACTS.DAT [--search FIELD=TEXT] [--sort first|last]",
+         "the contacts as tab-separated text", runList},
         {"labels",
          "CONTACTS.DAT [--search FIELD=TEXT] [--sort first|last] [--bold] [--italic] "
          "(-o OUT.pdf | --printer NAME)",

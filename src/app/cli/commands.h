@@ -11,6 +11,9 @@ struct Command {
     int (*run)(const Args& args, CommandEnv& env);
 };
 
+int runImport(const Args& args, CommandEnv& env);
+int runExport(const Args& args, CommandEnv& env);
+int runList(const Args& args, CommandEnv& env);
 // The printing words.
 int runLabels(const Args& args, CommandEnv& env);
 int runLabel(const Args& args, CommandEnv& env);

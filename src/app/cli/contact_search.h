@@ -11,10 +11,8 @@
 
 namespace varnel::cli {
 
-// The query of the options; empty with `error` set when one is not understood.
-// FIELD is a searchable field by its record name or the word the list window
-// shows: FirstName/first, LastName/last, City, State, Zip, Email, Category,
-// Company, without regard to case.
+// The query of the options, the search as `list` reads it; empty with
+// `error` set when one is not understood.
 std::optional<ListQuery> contactQuery(const Arguments& args, std::string& error);
 
 // Every contact that passes the query, in the list window's order.

@@ -53,9 +53,20 @@ frmVRExport::frmVRExport(AppContext& context, frmVarnel& main, QWidget* parent)
     optExpCGTXT->setObjectName("optExpCGTXT");
     optExpCGTXT->setToolTip(
         "Creates and stores a text file of contacts, with file name of: VRNT_filename.txt");
+    optExpCGVCF = new QRadioButton("Export contacts to vCard (.vcf) file", frExpOptions);
+    optExpCGVCF->setObjectName("optExpCGVCF");
+    optExpCGVCF->setToolTip(
+        "Creates and stores a vCard file of contacts, with file name of: VRNV_filename.vcf");
+    chkExpUtf8 = new QCheckBox("Write the csv or text file in UTF-8 (Unicode)", frExpOptions);
+    chkExpUtf8->setObjectName("chkExpUtf8");
+    chkExpUtf8->setToolTip(
+        "For spreadsheet programs and address books that read Unicode; vCard files are always "
+        "UTF-8");
     auto* options = new QVBoxLayout(frExpOptions);
     options->addWidget(optExpCGCSV);
     options->addWidget(optExpCGTXT);
+    options->addWidget(optExpCGVCF);
+    options->addWidget(chkExpUtf8);
 
     cmdExpCreate = new QPushButton("&Create export file", central);
     cmdExpCreate->setObjectName("cmdExpCreate");
@@ -77,6 +88,7 @@ frmVRExport::frmVRExport(AppContext& context, frmVarnel& main, QWidget* parent)
 
     connect(optExpCGCSV, &QRadioButton::clicked, this, &frmVRExport::optExpCGCSV_Click);
     connect(optExpCGTXT, &QRadioButton::clicked, this, &frmVRExport::optExpCGTXT_Click);
+    connect(optExpCGVCF, &QRadioButton::clicked, this, &frmVRExport::optExpCGVCF_Click);
     connect(cmdExpCreate, &QPushButton::clicked, this, &frmVRExport::cmdExpCreate_Click);
     connect(cmdExpCancel, &QPushButton::clicked, this, &frmVRExport::cmdExpCancel_Click);
     connect(mnuETFileExit, &QAction::triggered, this, &frmVRExport::mnuETFileExit_Click);
@@ -96,16 +108,37 @@ void frmVRExport::Form_Load() {
         "The export file will be stored in your Varnel folder.");
     optExpCGCSV->setChecked(false);
     optExpCGTXT->setChecked(false);
+    optExpCGVCF->setChecked(false);
+    chkExpUtf8->setChecked(false);
+    chkExpUtf8->setEnabled(true);
     cmdExpCreate->setEnabled(false);
 }
 
-void frmVRExport::optExpCGCSV_Click() { cmdExpCreate->setEnabled(true); }
-void frmVRExport::optExpCGTXT_Click() { cmdExpCreate->setEnabled(true); }
+void frmVRExport::optExpCGCSV_Click() {
+    chkExpUtf8->setEnabled(true);
+    cmdExpCreate->setEnabled(true);
+}
+
+void frmVRExport::optExpCGTXT_Click() {
+    chkExpUtf8->setEnabled(true);
+    cmdExpCreate->setEnabled(true);
+}
+
+void frmVRExport::optExpCGVCF_Click() {
+    chkExpUtf8->setEnabled(false);  // a vCard file is UTF-8 in any case
+    cmdExpCreate->setEnabled(true);
+}
 
 void frmVRExport::cmdExpCreate_Click() {
-    const ExportFormat format = optExpCGTXT->isChecked() ? ExportFormat::Text : ExportFormat::Csv;
+    ExportFormat format = ExportFormat::Csv;
+    if (optExpCGTXT->isChecked()) format = ExportFormat::Text;
+    if (optExpCGVCF->isChecked()) format = ExportFormat::VCard;
+    // Spreadsheet programs know a UTF-8 file by its byte-order mark.
+    const ExportEncoding encoding = format != ExportFormat::VCard && chkExpUtf8->isChecked()
+                                        ? ExportEncoding::Utf8WithMark
+                                        : ExportEncoding::Windows1252;
     ExportResult result = exportContacts(ctx_.contactFile, main_.txtFileNam.toStdString(),
-                                         ctx_.programFolder, format, ctx_.dialogs);
+                                         ctx_.programFolder, format, ctx_.dialogs, encoding);
     if (result.outcome == ExportResult::Failed) {
         if (result.errorAnswer == Answer::Cancel) close();
         return;

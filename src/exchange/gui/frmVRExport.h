@@ -1,7 +1,8 @@
 #pragma once
-// The export window: write every contact of the open file to a CSV or a
-// "|"-separated text file in the program folder.
+// The export window: write every contact of the open file to a CSV, a
+// "|"-separated text or a vCard file in the program folder.
 #include <QAction>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
@@ -17,7 +18,7 @@ class frmVarnel;
 
 class frmVRExport : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     frmVRExport(AppContext& context, frmVarnel& main, QWidget* parent = nullptr);
 
     void Form_Load();
@@ -27,6 +28,8 @@ class frmVRExport : public QMainWindow {
     QGroupBox* frExpOptions;
     QRadioButton* optExpCGCSV;
     QRadioButton* optExpCGTXT;
+    QRadioButton* optExpCGVCF;
+    QCheckBox* chkExpUtf8;
     QPushButton* cmdExpCreate;
     QPushButton* cmdExpCancel;
 
@@ -36,19 +39,20 @@ class frmVRExport : public QMainWindow {
     QAction* mnuETHelpUM;
     QAction* mnuETHelpAbout;
 
-  public slots:
+public slots:
     void optExpCGCSV_Click();
     void optExpCGTXT_Click();
+    void optExpCGVCF_Click();
     void cmdExpCreate_Click();
     void cmdExpCancel_Click();
     void mnuETFileExit_Click();
     void mnuETHelpUM_Click();
     void mnuETHelpAbout_Click();
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     AppContext& ctx_;
     frmVarnel& main_;
     bool ending_ = false;

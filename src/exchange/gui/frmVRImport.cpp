@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/gui/frmVarnel.h"
-#include "exchange/csv_import.h"
+#include "exchange/import_boxes.h"
 #include "ports/gui/qt_text.h"
 #include "shell/gui/documents.h"
 #include "shell/gui/frmVRAbout.h"
@@ -97,7 +97,8 @@ void frmVRImport::cmdCsvOpen_Click() {
     // Downloaded address books land in the download folder first.
     request.initialFolder =
         QStandardPaths::writableLocation(QStandardPaths::DownloadLocation).toStdString();
-    request.filterDescription = "CSV Files (*.CSV);;Text Files (*.TXT);;All Files (*.*)";
+    request.filterDescription =
+        "CSV Files (*.CSV);;vCard Files (*.VCF);;Text Files (*.TXT);;All Files (*.*)";
     request.filterPattern = "*.CSV";
     request.mustExist = true;
     FileDialogResult chosen = ctx_.dialogs.openFileDialog(request);
@@ -126,14 +127,13 @@ void frmVRImport::cmdStartImport_Click() {
     // Reminders are on while "Enable Birthday Reminders" is unavailable.
     const bool remindersOn = !main_.mnuFileBdayOn->isEnabled();
     ImportResult result =
-        importCsvFile(ctx_.contactFile, path_.toStdString(), remindersOn, ctx_.dialogs);
+        importContactsFile(ctx_.contactFile, path_.toStdString(), remindersOn, ctx_.dialogs);
     switch (result.outcome) {
         case ImportResult::Completed:
         case ImportResult::NotCompatible:
+        case ImportResult::NotText:
             cmdStartImport->setEnabled(false);
             cmdImpCancel->setFocus();
-            break;
-        case ImportResult::Refused:
             break;
         case ImportResult::Failed:
             afterError(result.errorAnswer == Answer::Cancel);

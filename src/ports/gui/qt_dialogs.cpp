@@ -19,21 +19,43 @@ QWidget* QtDialogs::parent() const { return QApplication::activeWindow(); }
 
 Answer QtDialogs::messageBox(const std::string& title, const std::string& text, Icon icon,
                              Buttons buttons) {
+    return messageBoxWithDetails(title, text, std::string(), icon, buttons);
+}
+
+Answer QtDialogs::messageBoxWithDetails(const std::string& title, const std::string& text,
+                                        const std::string& details, Icon icon, Buttons buttons) {
     QMessageBox box(parent());
     box.setWindowTitle(fromCp(title));
     box.setText(fromCp(text));
+    if (!details.empty()) box.setDetailedText(QString::fromStdString(details));
     switch (icon) {
-        case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-        case Icon::Information: box.setIcon(QMessageBox::Information); break;
+        case Icon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case Icon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
         case Icon::Exclamation:
-        case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
-        case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
-        case Icon::Question: box.setIcon(QMessageBox::Question); break;
+        case Icon::Warning:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Icon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case Icon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
     }
     switch (buttons) {
-        case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-        case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-        case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case Buttons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case Buttons::OkCancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            break;
+        case Buttons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
         case Buttons::YesNoCancel:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
@@ -42,26 +64,32 @@ Answer QtDialogs::messageBox(const std::string& title, const std::string& text, 
             break;
     }
     switch (box.exec()) {
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        case QMessageBox::Retry: return Answer::Retry;
-        case QMessageBox::Ok: return Answer::Ok;
-        default: return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Retry:
+            return Answer::Retry;
+        case QMessageBox::Ok:
+            return Answer::Ok;
+        default:
+            return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     }
 }
 
 std::string QtDialogs::inputBox(const std::string& title, const std::string& prompt,
                                 const std::string& preset) {
     bool ok = false;
-    QString text = QInputDialog::getText(parent(), fromCp(title), fromCp(prompt),
-                                         QLineEdit::Normal, fromCp(preset), &ok);
+    QString text = QInputDialog::getText(parent(), fromCp(title), fromCp(prompt), QLineEdit::Normal,
+                                         fromCp(preset), &ok);
     return ok ? toCp(text) : std::string();
 }
 
 void QtDialogs::beep() { QApplication::beep(); }
 
 FileDialogResult QtDialogs::openFileDialog(const FileDialogRequest& request) {
-    QFileDialog dialog(parent(), fromCp(request.title), QString::fromStdString(request.initialFolder),
+    QFileDialog dialog(parent(), fromCp(request.title),
+                       QString::fromStdString(request.initialFolder),
                        fromCp(request.filterDescription));
     dialog.setNameFilter(fromCp(request.filterDescription));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -87,15 +115,15 @@ bool QtDialogs::shellOpen(const std::string& target) {
 
 void QtDialogs::saveSetting(const std::string& application, const std::string& section,
                             const std::string& key, const std::string& value) {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(application),
-                       QString::fromStdString(application));
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope,
+                       QString::fromStdString(application), QString::fromStdString(application));
     settings.setValue(QString::fromStdString(section + "/" + key), QString::fromStdString(value));
 }
 
 std::string QtDialogs::getSetting(const std::string& application, const std::string& section,
                                   const std::string& key) {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(application),
-                       QString::fromStdString(application));
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope,
+                       QString::fromStdString(application), QString::fromStdString(application));
     return settings.value(QString::fromStdString(section + "/" + key)).toString().toStdString();
 }
 

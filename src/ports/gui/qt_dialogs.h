@@ -10,6 +10,8 @@ class QtDialogs : public Dialogs {
 public:
     Answer messageBox(const std::string& title, const std::string& text, Icon icon,
                       Buttons buttons) override;
+    Answer messageBoxWithDetails(const std::string& title, const std::string& text,
+                                 const std::string& details, Icon icon, Buttons buttons) override;
     std::string inputBox(const std::string& title, const std::string& prompt,
                          const std::string& preset) override;
     void beep() override;

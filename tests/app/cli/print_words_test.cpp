@@ -223,7 +223,8 @@ TEST_F(PrintWords, RefusalsAndFailures) {
          "varnel test-page: --stock takes 5160 or 5167\nTry 'varnel --help'.\n"},
         {{"labels", empty, "--search", "colour=red", "-o", "a.pdf"},
          Usage,
-         "varnel labels: cannot search the field colour\nTry 'varnel --help'.\n"},
+         "varnel labels: --search takes FIELD=TEXT, FIELD one of FirstName, LastName, City, "
+         "State, Zip, Email, Category, Company\nTry 'varnel --help'.\n"},
         {{"labels", missing, "-o", "a.pdf"}, Failure, "varnel: " + missing + ": File not found\n"},
         {{"labels", empty, "-o", "a.pdf"},
          Failure,

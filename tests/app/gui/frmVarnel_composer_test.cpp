@@ -90,8 +90,13 @@ TEST_F(Composer, ClearEmptiesTheLinesAndDeselectsBothMedia) {
 TEST_F(Composer, NonAsciiTextReachesCoreAsWindows1252) {
     w.txtVRLines[0]->setText(QString::fromUtf8("Zoë Müller €"));
     EXPECT_EQ(w.readComposer().lines[0], "Zo\xEB M\xFCller \x80");
-    w.txtVRLines[1]->setText(QString::fromUtf8("北京"));
-    EXPECT_EQ(w.readComposer().lines[1], "??");
+    // Other scripts in the closest Latin letters; "?" only where nothing fits.
+    w.txtVRLines[1]->setText(QString::fromUtf8("北京 Łódź"));
+    EXPECT_EQ(w.readComposer().lines[1],
+              "bei jing L\xF3"
+              "dz");
+    w.txtVRLines[2]->setText(QString::fromUtf8("a😀b"));
+    EXPECT_EQ(w.readComposer().lines[2], "a?b");
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ const char* const kCsvHeader =
     "Address,Home Phone,Cell Phone,Work Phone,Email,Birthdate,Category,Notes\r\n";
 
 class ExportWindow : public testing::MainWindowFixture {
-  protected:
+protected:
     frmVRExport* open() {
         main->mnuExport->trigger();
         frmVRExport* w = shown<frmVRExport>();
@@ -78,6 +78,34 @@ TEST_F(ExportWindow, CreatesTheCsvFileAndThenTheTextFile) {
     EXPECT_EQ(dialogs.messages().back(),
               "Export file created|D O N E !  A text file of contacts has been created and stored "
               "in your Varnel folder.  This file is named VRNT_VRN_Contacts.txt");
+}
+
+TEST_F(ExportWindow, UnicodeCsvAndVCardAreChoicesOfTheirOwn) {
+    addContact("Zo\xEB", "Lee", "zoe@x.com");
+    frmVRExport* w = open();
+    EXPECT_EQ(w->optExpCGVCF->text(), "Export contacts to vCard (.vcf) file");
+    EXPECT_FALSE(w->optExpCGVCF->isChecked());
+    EXPECT_FALSE(w->chkExpUtf8->isChecked());
+
+    w->optExpCGCSV->click();
+    w->chkExpUtf8->click();
+    w->cmdExpCreate->click();
+    EXPECT_EQ(
+        readFileBytes(dir / "VRNC_VRN_Contacts.csv"),
+        "\xEF\xBB\xBF" + std::string(kCsvHeader) + "Zo\xC3\xAB,,Lee,,,,,,,,0,,,,zoe@x.com,,,\r\n");
+
+    w->optExpCGVCF->click();
+    EXPECT_FALSE(w->chkExpUtf8->isEnabled());  // a vCard is UTF-8 in any case
+    w->cmdExpCreate->click();
+    EXPECT_EQ(readFileBytes(dir / "VRNV_VRN_Contacts.vcf"),
+              "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Zo\xC3\xAB;;;\r\nFN:Zo\xC3\xAB Lee\r\n"
+              "EMAIL;TYPE=INTERNET:zoe@x.com\r\nEND:VCARD\r\n");
+    EXPECT_EQ(dialogs.messages().back(),
+              "Export file created|D O N E !  A vCard file of contacts has been created and stored "
+              "in your Varnel folder.  This file is named VRNV_VRN_Contacts.vcf");
+
+    w->optExpCGTXT->click();
+    EXPECT_TRUE(w->chkExpUtf8->isEnabled());
 }
 
 TEST_F(ExportWindow, WithoutAChoiceTheCsvFileIsWritten) {

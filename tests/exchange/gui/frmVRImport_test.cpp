@@ -13,7 +13,7 @@ using testing::ShownBox;
 using testing::writeFileBytes;
 
 class ImportWindow : public testing::MainWindowFixture {
-  protected:
+protected:
     frmVRImport* open() {
         main->mnuImport->trigger();
         frmVRImport* w = shown<frmVRImport>();
@@ -62,7 +62,7 @@ TEST_F(ImportWindow, ChoosingAFileShowsItsNameAndEnablesImport) {
     EXPECT_EQ(dialogs.log[1].kind, ShownBox::OpenFile);
     EXPECT_EQ(dialogs.log[1].title, "Open");
     EXPECT_EQ(dialogs.log[1].file.filterDescription,
-              "CSV Files (*.CSV);;Text Files (*.TXT);;All Files (*.*)");
+              "CSV Files (*.CSV);;vCard Files (*.VCF);;Text Files (*.TXT);;All Files (*.*)");
     EXPECT_TRUE(w->txtImpFilename->isVisibleTo(w));
     EXPECT_EQ(w->txtImpFilename->text(), "people.csv");
     EXPECT_TRUE(w->cmdStartImport->isEnabled());
@@ -100,37 +100,62 @@ TEST_F(ImportWindow, ImportAppendsWithTheReminderSettingThenWaitsForANewChoice) 
     EXPECT_EQ(ctx.contactFile.readRecord(3).get(Field::BdayReminder), "0");
 }
 
-TEST_F(ImportWindow, NotCompatibleDisablesImportButASilentRefusalDoesNot) {
+TEST_F(ImportWindow, NotCompatibleAndBinaryFilesDisableImport) {
     frmVRImport* w = open();
-    choose(w, "Name,Phone\r\nAnn,555\r\n");
+    choose(w, "Title,Phone\r\nMr,555\r\n");
     w->cmdStartImport->click();
     EXPECT_EQ(dialogs.messages().back(),
               "No contacts imported|CSV file not compatible with import function.");
     EXPECT_FALSE(w->cmdStartImport->isEnabled());
 
-    choose(w, "Title,Phone\r\nMr,555\r\n", "refused.csv");
-    const std::size_t before = dialogs.messages().size();
-    w->cmdStartImport->click();
-    EXPECT_EQ(dialogs.messages().size(), before);
+    choose(w, std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), "picture.csv");
     EXPECT_TRUE(w->cmdStartImport->isEnabled());
+    w->cmdStartImport->click();
+    EXPECT_EQ(dialogs.messages().back(),
+              "No contacts imported|The file holds no text: it is not a CSV or vCard file.");
+    EXPECT_FALSE(w->cmdStartImport->isEnabled());
     EXPECT_EQ(ctx.contactFile.recordCount(), 0);
+}
+
+TEST_F(ImportWindow, TheCompletedBoxListsWhatWasNotAddedInItsDetails) {
+    addContact("Ann", "Lee", "ann@x.com");
+    frmVRImport* w = open();
+    choose(w,
+           "BEGIN:VCARD\r\nVERSION:4.0\r\nN:Lee;Ann;;;\r\nEND:VCARD\r\n"
+           "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:\u0418\u0432\u0430\u043D "
+           "\u041F\u0435\u0442\u0440\u043E\u0432\r\n"
+           "END:VCARD\r\n",
+           "friends.vcf");
+    w->cmdStartImport->click();
+    ASSERT_EQ(dialogs.log.back().kind, ShownBox::Message);
+    EXPECT_EQ(dialogs.log.back().text, "D O N E !  1 contacts successfully imported.");
+    EXPECT_EQ(dialogs.log.back().details,
+              "Not added (1):\nLine 1: Ann Lee: duplicate of record 1 (Ann Lee <ann@x.com>)\n\n"
+              "Added, to note (1):\nLine 5: \u0418\u0432\u0430\u043D "
+              "\u041F\u0435\u0442\u0440\u043E\u0432 "
+              "stored as Ivan Petrov");
+    EXPECT_EQ(ctx.contactFile.readRecord(2).get(Field::FirstName), "Ivan");
 }
 
 TEST_F(ImportWindow, ErrorRetryKeepsTheWindowAndCancelReturnsToTheMainWindow) {
     frmVRImport* w = open();
-    choose(w, "Display Name,E-mail Address\r\nAnn,ann@x.com\r\n");
+    // The file goes between Open and Import.
+    choose(w, "First Name,Last Name,Email\r\nAnn,Lee,ann@x.com\r\n");
+    std::filesystem::remove(dir / "people.csv");
     w->cmdStartImport->click();
     EXPECT_EQ(dialogs.messages().back(),
-              "Error|An error has occurred. Error number 5 -- Invalid procedure call or "
-              "argument.  Try again, or notify Varnel.");
+              "Error|An error has occurred. Error number 53 -- File not found.  Try again, or "
+              "notify Varnel.");
     EXPECT_TRUE(w->isVisible());
     EXPECT_FALSE(w->cmdStartImport->isEnabled());
 
-    choose(w, "Display Name,E-mail Address\r\nAnn,ann@x.com\r\n");
+    choose(w, "First Name,Last Name,Email\r\nAnn,Lee,ann@x.com\r\n");
+    std::filesystem::remove(dir / "people.csv");
     dialogs.queueAnswer(Answer::Cancel);
     w->cmdStartImport->click();
     EXPECT_EQ(shown<frmVRImport>(), nullptr);
     EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(ctx.contactFile.recordCount(), 0);
 }
 
 TEST_F(ImportWindow, AFileThatCannotBeReadShowsTheErrorBox) {
