@@ -25,6 +25,9 @@ void topMargin(TextPage& page, std::int16_t bulkTop) {
     for (int i = 0; i < topMarginLines(bulkTop); ++i) page.newLine();
 }
 
+// The first column on a printer outside the HP family, with no shift.
+constexpr int kPlainFirstColumn = 2;
+
 // Where a band's labels stand: the position on the sheet of its first label.
 struct Band {
     std::array<const ResultLabel*, 3> labels{};
@@ -35,7 +38,10 @@ struct Band {
 // label's column, so the next Tab never has to wrap to another row.
 void fenceIntoLabel(TextPage& page, const std::array<int, 3>& columns, std::size_t i,
                     int position) {
-    const RectPt label = labelRect(kAvery5160, position);
+    // The first column's move from 2 (the HP family's and BulkLeft) is where
+    // this printer puts the labels.
+    const RectPt label = labelRect(kAvery5160, position)
+                             .moved((columns[0] - kPlainFirstColumn) * columnWidth(page.font()), 0);
     double right = label.right() - kLabelInset - kPrintableOffsetX;
     if (i + 1 < columns.size()) {
         const double nextTab = (std::max(columns[i + 1], 1) - 1) * columnWidth(page.font());

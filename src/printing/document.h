@@ -42,6 +42,7 @@ struct RectPt {
     double height = 0.0;
     double right() const { return x + width; }
     double bottom() const { return y + height; }
+    RectPt moved(double dx, double dy) const { return {x + dx, y + dy, width, height}; }
     friend bool operator==(const RectPt&, const RectPt&) = default;
 };
 

@@ -53,10 +53,13 @@ Stock layOutEnvelope(TextPage& page, const ComposerState& state, const MarginShi
 
     const double lift = hp ? kHpRows * rowHeight(page.font()) : 0.0;
     Stock stock = envelopeStock(envelopeSize(state), page.orientation(), lift);
+    // The ENVELOPE left shift says where this printer puts the envelope.
     const double side = kEnvelopeSide + kGlyphOverhang;
-    page.setRoom(stock.medium.x + side - kPrintableOffsetX,
-                 stock.medium.right() - side - kPrintableOffsetX, 0);
+    const double shift = envelope.left * columnWidth(page.font());
+    page.setRoom(stock.medium.x + shift + side - kPrintableOffsetX,
+                 stock.medium.right() + shift - side - kPrintableOffsetX, 0);
 
+    page.setCentring(state.optVRCenter);
     for (int i = 0; i < y; ++i) page.newLine();
     for (const std::string& line : state.lines) {
         if (state.optVRCenter) {
@@ -66,6 +69,7 @@ Stock layOutEnvelope(TextPage& page, const ComposerState& state, const MarginShi
         }
     }
     page.clearRoom();
+    page.setCentring(false);
     return stock;
 }
 

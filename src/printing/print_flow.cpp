@@ -1,9 +1,10 @@
 #include "printing/print_flow.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <optional>
-#include <set>
-#include <tuple>
+#include <vector>
 
 #include "printing/page_geometry.h"
 #include "text/numbers.h"
@@ -18,13 +19,51 @@ constexpr const char* kCalibrationTitle = "Printer Calibration";
 constexpr int kCalibrationLimit = 100;  // one inch either way
 constexpr std::size_t kCutLinesShown = 12;
 
-std::string cutLineCaption(const Document& document, const CutLine& cut) {
+// One cut text and the labels of a page it is cut on.
+struct CutGroup {
+    int page = 0;
+    std::string text;
+    std::vector<int> labels;
+};
+
+// Labels 1 to 30 cut alike are one entry: "Labels 1-30".
+std::string labelsCaption(const std::vector<int>& labels) {
+    if (labels.size() == 1) return "Label " + std::to_string(labels[0]);
+    const bool run = labels.back() - labels.front() + 1 == static_cast<int>(labels.size());
+    if (run)
+        return "Labels " + std::to_string(labels.front()) + "-" + std::to_string(labels.back());
+    std::string caption = "Labels ";
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        caption += (i == 0 ? "" : ", ") + std::to_string(labels[i]);
+    }
+    return caption;
+}
+
+std::string cutCaption(const Document& document, const CutGroup& group) {
     if (document.stock.envelope) return "Envelope: ";
-    if (cut.label == 0) return "Every label: ";
-    std::string caption = "Label " + std::to_string(cut.label);
-    if (document.pageCount > 1)
-        caption = "Page " + std::to_string(cut.page + 1) + ", label " + std::to_string(cut.label);
+    if (group.labels.front() == 0) return "Every label: ";
+    std::string caption = labelsCaption(group.labels);
+    if (document.pageCount > 1) {
+        caption = "Page " + std::to_string(group.page + 1) + ", " + char(std::tolower(caption[0])) +
+                  caption.substr(1);
+    }
     return caption + ": ";
+}
+
+std::vector<CutGroup> cutGroups(const std::vector<CutLine>& cuts) {
+    std::vector<CutGroup> groups;
+    for (const CutLine& cut : cuts) {
+        auto same = std::find_if(groups.begin(), groups.end(), [&](const CutGroup& g) {
+            return g.page == cut.page && g.text == cut.text;
+        });
+        if (same == groups.end()) {
+            groups.push_back({cut.page, cut.text, {cut.label}});
+        } else if (std::find(same->labels.begin(), same->labels.end(), cut.label) ==
+                   same->labels.end()) {
+            same->labels.push_back(cut.label);
+        }
+    }
+    return groups;
 }
 
 // One answer of the calibration dialogue: a whole number within the limit,
@@ -102,20 +141,14 @@ Document calibrated(Document document, Dialogs& dialogs, const std::string& prin
 
 bool cutLinesAccepted(const Document& document, Dialogs& dialogs) {
     if (document.cuts.empty()) return true;
-    std::set<std::tuple<int, int, std::string>> seen;
+    const std::vector<CutGroup> groups = cutGroups(document.cuts);
     std::string list;
-    std::size_t shown = 0;
-    std::size_t more = 0;
-    for (const CutLine& cut : document.cuts) {
-        if (!seen.emplace(cut.page, cut.label, cut.text).second) continue;
-        if (shown == kCutLinesShown) {
-            ++more;
-            continue;
-        }
-        list += cutLineCaption(document, cut) + cut.text + "\r\n";
-        ++shown;
+    for (std::size_t i = 0; i < groups.size() && i < kCutLinesShown; ++i) {
+        list += cutCaption(document, groups[i]) + groups[i].text + "\r\n";
     }
-    if (more > 0) list += "... and " + std::to_string(more) + " more\r\n";
+    if (groups.size() > kCutLinesShown) {
+        list += "... and " + std::to_string(groups.size() - kCutLinesShown) + " more\r\n";
+    }
     const Answer answer = dialogs.messageBox(
         "Lines too long",
         "These lines are too long for their label even in narrower letters, and will be "

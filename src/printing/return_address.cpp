@@ -3,6 +3,7 @@
 #include "printing/font_metrics.h"
 #include "printing/label_grid.h"
 #include "printing/label_stock.h"
+#include "printing/page_geometry.h"
 #include "printing/print_flow.h"
 #include "printing/printer_error.h"
 #include "printing/text_page.h"
@@ -22,6 +23,14 @@ FontSpec labelFont(bool italic) { return FontSpec{kLabelFace, 8, false, italic};
 // takes exactly the sheet's pitch: three rows of 8-point text leave it 7.8
 // points of Courier New. At 8 points every row would end 0.23 point lower
 // than the last, and the bottom rows would creep off their labels.
+double spacerSize();
+
+double blockInset() {
+    const double rows = 3 * rowHeight(labelFont(false));
+    const double middle = kAvery5167.top + (kAvery5167.height - rows) / 2;
+    return middle - kPrintableOffsetY - 4 * rowHeight(labelFont(false));
+}
+
 double spacerSize() {
     const double left = kAvery5167.pitchY - 3 * rowHeight(labelFont(false));
     return left / rowHeight(FontSpec{"Courier New", 1, false, false});
@@ -57,6 +66,10 @@ Document returnAddressPage(ComposerState& state, const MarginShifts& shifts) {
     page.setOrientation(Orientation::Portrait);
     const int topRows = shifts.top > 0 ? 5 : shifts.top == 0 ? 4 : 3;
     for (int i = 0; i < topRows; ++i) page.newLine();
+    // Four rows end just below the first labels' top edge: the three lines
+    // go down to the middle of the label, so that neither a capital's accent
+    // nor a descender comes near its edges.
+    page.moveDown(blockInset());
 
     page.setFace(kLabelFace);
     page.setSize(8);
@@ -64,6 +77,7 @@ Document returnAddressPage(ComposerState& state, const MarginShifts& shifts) {
     state.chkBold = false;
     state.chkBoldVisible = false;
 
+    page.setCentring(state.optVRCenter);
     for (int row = 0; row < kLabelRows; ++row) {
         page.setFace(kLabelFace);
         page.setSize(8);
@@ -75,7 +89,9 @@ Document returnAddressPage(ComposerState& state, const MarginShifts& shifts) {
                 for (std::size_t c = 0; c < kColumns.size(); ++c) {
                     page.tab(shifts.left + kColumns[c]);
                     // Every label carries the same lines: a cut line is cut on all.
-                    page.setLabelRoom(labelRect(kAvery5167, row * 4 + static_cast<int>(c) + 1), 0);
+                    // The left shift says where this printer puts the labels.
+                    const RectPt label = labelRect(kAvery5167, row * 4 + static_cast<int>(c) + 1);
+                    page.setLabelRoom(label.moved(shifts.left * columnWidth(page.font()), 0), 0);
                     if (!state.optVRLeftjust) page.spc(blanks);
                     page.text(line);
                 }

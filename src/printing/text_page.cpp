@@ -56,6 +56,7 @@ void TextPage::text(std::string_view cp1252) {
     if (hasRoom_ && x_ < roomLeft_) x_ = roomLeft_;
     FittedText fit{cp1252.size(), 1.0, textWidth(font_, cp1252)};
     if (hasRoom_ && x_ + fit.width > roomRight_ + kEpsilon) {
+        if (centring_) x_ = std::max(roomLeft_, roomRight_ - fit.width);
         fit = fitText(font_, cp1252, roomRight_ - x_);
         if (fit.cut) {
             doc_.cuts.push_back(CutLine{page_, roomLabel_, std::string(cp1252),
@@ -130,6 +131,7 @@ Document TextPage::finish() {
     doc_.paper = done.paper;
     doc_.paperSet = done.paperSet;
     hasRoom_ = false;
+    centring_ = false;
     page_ = 0;
     resetPosition();
     return done;

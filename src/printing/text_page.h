@@ -83,6 +83,9 @@ public:
     void text(std::string_view cp1252);
     // End of the printed line, or an empty line.
     void newLine();
+    // Down by a distance rather than a row, for stock whose pitch is no whole
+    // number of rows; the row count stays.
+    void moveDown(double points) { y_ += points; }
     // The items in order, then newLine().
     void printLine(std::initializer_list<LineItem> items);
 
@@ -92,6 +95,9 @@ public:
     // The inside of a physical label (paper coordinates) less kLabelInset.
     void setLabelRoom(const RectPt& label, int number);
     void clearRoom() { hasRoom_ = false; }
+    // Centred lines: one too long for the room from where it starts moves
+    // left, as far as the room's left edge, before it is condensed or cut.
+    void setCentring(bool centring) { centring_ = centring; }
 
     void resetPosition();
     void newPage();
@@ -122,6 +128,7 @@ private:
     double y_ = 0.0;
     bool flow_ = false;
     bool hasRoom_ = false;
+    bool centring_ = false;
     double roomLeft_ = 0.0;
     double roomRight_ = 0.0;
     int roomLabel_ = 0;

@@ -80,6 +80,39 @@ TEST(TextPageRoom, TextsKeepToTheRoomAndCutsAreNoted) {
     EXPECT_EQ(doc.cuts[0], (CutLine{0, 7, kLongStreet, doc.placements[1].text}));
 }
 
+TEST(TextPageRoom, ACentredLineMovesLeftBeforeItIsCondensed) {
+    const std::string text = "Deerfield Office Supply";
+    const double width = textWidth(kVerdana, text);
+    const double blank = spaceWidth(kVerdana);
+    const double room = width + 10 * blank;
+    struct Case {
+        int blanks;  // Spc before the text
+        double x;    // where it is placed
+        double stretch;
+    };
+    const Case cases[] = {
+        {4, 4 * blank, 1.0},       // fits where it is
+        {15, room - width, 1.0},   // moves left just enough
+        {200, room - width, 1.0},  // from past the room
+    };
+    for (const Case& c : cases) {
+        TextPage page(kVerdana);
+        page.setRoom(0, room, 1);
+        page.setCentring(true);
+        page.printLine({Spc(c.blanks), text});
+        const Placement& p = page.document().placements.at(0);
+        EXPECT_NEAR(p.x, c.x, 1e-9) << c.blanks;
+        EXPECT_DOUBLE_EQ(p.stretch, c.stretch) << c.blanks;
+    }
+    // Wider than the whole room: from its left edge, condensed and cut.
+    TextPage page(kVerdana);
+    page.setRoom(0, width / 2, 1);
+    page.setCentring(true);
+    page.printLine({Tab(5), text});
+    EXPECT_DOUBLE_EQ(page.document().placements.at(0).x, 0);
+    EXPECT_EQ(page.document().cuts.size(), 1u);
+}
+
 class PrintFlow : public ::testing::Test {
 protected:
     TempDir dir;
@@ -99,8 +132,8 @@ TEST_F(PrintFlow, CutLinesAreNamedBeforePrintingAndTheUserMayGoBack) {
         EXPECT_EQ(dialogs.log.back().title, "Lines too long");
         EXPECT_EQ(dialogs.log.back().buttons, Buttons::OkCancel);
         const std::string& text = dialogs.log.back().text;
-        EXPECT_NE(text.find("Label 4: " + std::string(60, 'W')), std::string::npos) << text;
-        EXPECT_NE(text.find("Label 5: " + std::string(60, 'W')), std::string::npos) << text;
+        EXPECT_NE(text.find("\r\nLabels 4-5: " + std::string(60, 'W') + "\r\n"), std::string::npos)
+            << text;
         EXPECT_EQ(printer.documents.size(), answer == Answer::Ok ? 1u : 0u);
         // Going back leaves the run where it was.
         EXPECT_EQ(s.StartPosition, answer == Answer::Ok ? "6" : "4");
@@ -118,6 +151,22 @@ TEST_F(PrintFlow, EveryReturnLabelCutIsNamedOnce) {
     const std::string& text = dialogs.log.back().text;
     EXPECT_NE(text.find("Every label: " + kLongStreet + "\r\n"), std::string::npos);
     EXPECT_EQ(text.find(kLongStreet), text.rfind(kLongStreet));
+}
+
+TEST_F(PrintFlow, LabelsCutAlikeAreNamedTogether) {
+    Document doc;
+    doc.pageCount = 2;
+    doc.cuts = {{0, 1, "A", "a"}, {0, 2, "A", "a"}, {0, 3, "A", "a"}, {0, 5, "B", "b"},
+                {0, 9, "B", "b"}, {1, 7, "A", "a"}, {1, 7, "A", "a"}};
+    dialogs.queueAnswer(Answer::Cancel);
+    EXPECT_FALSE(cutLinesAccepted(doc, dialogs));
+    EXPECT_EQ(dialogs.log.back().text,
+              "These lines are too long for their label even in narrower letters, and will be "
+              "printed cut short:\r\n\r\n"
+              "Page 1, labels 1-3: A\r\nPage 1, labels 5, 9: B\r\nPage 2, label 7: A\r\n"
+              "\r\nClick OK to print them cut, or Cancel to go back.");
+    EXPECT_TRUE(cutLinesAccepted(Document{}, dialogs)) << "nothing cut: no box";
+    EXPECT_EQ(dialogs.messages().size(), 1u);
 }
 
 TEST_F(PrintFlow, CalibrationIsReadPerPrinterAndAppliedInPoints) {

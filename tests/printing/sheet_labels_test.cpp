@@ -197,7 +197,9 @@ TEST_F(SheetLabels, LandscapeLeavesTheLabelSheetUpright) {
     ASSERT_EQ(t.size(), 3u);
     EXPECT_EQ(t[0].font.size, 9);
     expectLabelAt(t, 0, 45, 10);
-    EXPECT_NEAR(t[0].y, 10 * rowHeight(FontSpec{"Verdana", 9}), 1e-9);
+    // Row 10 of the grid lies 3.4 points below the second row's top edge:
+    // the block moves down to the inset.
+    EXPECT_NEAR(t[0].y, 72 + 36 + kLabelInset - kPrintableOffsetY, 1e-9);
 }
 
 TEST_F(SheetLabels, ItalicAndShiftsAreApplied) {
@@ -209,6 +211,39 @@ TEST_F(SheetLabels, ItalicAndShiftsAreApplied) {
     EXPECT_TRUE(t[0].font.italic);
     EXPECT_FALSE(t[0].font.bold);
     expectLabelAt(t, 0, 47, 1 + 8);
+}
+
+// The first line of a label starts at its grid row, or at the inset below the
+// label's top edge when the row is nearer. The label moves with the margin
+// shifts, which say where this printer puts the sheet.
+TEST_F(SheetLabels, FirstLinesKeepTheirInsetWhereverTheShiftsPutTheLabels) {
+    const double row = rowHeight(FontSpec{"Verdana", 9});
+    struct Case {
+        const char* entry;
+        const char* shift;  // ONTHEFLY left|top
+        double y;           // of line 1
+    };
+    const Case cases[] = {
+        {"1", "0  |0  ", 4 * row},                                    // 9.7 pt inside: stays
+        {"4", "0  |0  ", 72 + 36 + kLabelInset - kPrintableOffsetY},  // row 10: moves down
+        {"4", "0  |-1 ", 72 + 36 - row + kLabelInset - kPrintableOffsetY},
+        {"25", "0  |0  ", 8 * 72 + 36 + kLabelInset - kPrintableOffsetY},
+        {"13", "0  |0  ", 30 * row},
+    };
+    for (const Case& c : cases) {
+        shifts(std::string(c.shift), "0  |0  ");
+        ComposerState s = labelComposer(c.entry, 2, 3);
+        print(s);
+        const auto t = texts(printer.documents.back());
+        ASSERT_FALSE(t.empty());
+        EXPECT_NEAR(t[0].y, c.y, 1e-9) << c.entry << " " << c.shift;
+        EXPECT_NEAR(t[1].y - t[0].y, row, 1e-9);
+    }
+    // Moved one column left, the first label's text is not held at the unshifted edge.
+    shifts("-1 |0  ", "0  |0  ");
+    ComposerState s = labelComposer("1", 2, 3);
+    print(s);
+    EXPECT_NEAR(texts(printer.documents.back())[0].x, 0, 1e-9);
 }
 
 TEST_F(SheetLabels, EachCopyIsItsOwnDocumentStartingAtTheEnteredPosition) {

@@ -44,6 +44,15 @@ const std::vector<std::array<std::string, 5>> kAddresses = {
     {"Christopher J. Montgomery-Ames Jr", kLongStreet,
      "Deerfield Office Supply and Stationery Company", "West Saint Paul, MN 55118-2298",
      "ATTN: Accounts Payable Department, Floor 12"},
+    // Accents above the capitals, descenders below the line.
+    {"\xC9lodie \xC5ngstr\xF6m-\xD8ster",
+     "\xC7"
+     "a Gypsy Quay, Apt J",
+     "Montr\xE9"
+     "al, QC  H2X 1Y4",
+     "\xC0 l'attention de J\xFCrgen",
+     "Quai \xC9"
+     "douard-Gagn\xE9"},
     // Wider than any label holds even condensed: cut, and still inside.
     {std::string(52, 'W'), std::string(52, 'M'), kLongStreet, std::string(52, '@'), ""},
 };
@@ -87,7 +96,7 @@ TEST(LabelInk, ComposerLabelsStayInsideTheirAvery5160Labels) {
         }
     }
     EXPECT_EQ(tally.overflows, 0);
-    EXPECT_EQ(tally.labels, 4 * 4 * 2 * 30);
+    EXPECT_EQ(tally.labels, 5 * 4 * 2 * 30);
 }
 
 TEST(LabelInk, OneContactLabelsStayInsideTheirLabel) {
@@ -137,7 +146,7 @@ TEST(LabelInk, ReturnAddressLabelsStayInsideTheirAvery5167Labels) {
         }
     }
     EXPECT_EQ(tally.overflows, 0);
-    EXPECT_EQ(tally.labels, 4 * 2 * 2 * 80);
+    EXPECT_EQ(tally.labels, 5 * 2 * 2 * 80);
 }
 
 std::vector<ResultLabel> resultRun(int count, const std::string& street, int companyEvery) {
@@ -267,7 +276,7 @@ TEST(EnvelopeInk, TheAddressLiesInTheReadAreaOfANumberTenEnvelope) {
     // top and lowest bottom above the bottom edge, least from the right.
     double left = 99, top = 0, bottom = 99, right = 99;
     for (const auto& lines : kAddresses) {
-        if (lines[0].size() == 52) continue;  // cut lines: another test
+        if (lines[0].size() == 52) continue;  // cut lines: the next test
         for (const EnvelopeCase& c : everyEnvelopeOption()) {
             const Document doc = envelopeOf(1, c, lines);
             ASSERT_TRUE(doc.stock.envelope);
@@ -296,7 +305,7 @@ TEST(EnvelopeInk, TheAddressLiesInTheReadAreaOfANumberTenEnvelope) {
 
 TEST(EnvelopeInk, EverySizeKeepsTheAddressHalfAnInchInside) {
     for (int size = 1; size <= 6; ++size) {
-        for (const auto& lines : {kAddresses[2], kAddresses[3]}) {
+        for (const auto& lines : {kAddresses[2], kAddresses[3], kAddresses[4]}) {
             for (const EnvelopeCase& c : everyEnvelopeOption()) {
                 const Document doc = envelopeOf(size, c, lines);
                 const QImage page = renderPage(doc, 0, kInkDpi);
