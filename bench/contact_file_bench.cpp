@@ -33,7 +33,7 @@ void BM_Compact100k(benchmark::State& state) {
         marked.set(varnel::Field::FirstName, "*DELETED*");
         file.writeRecord(50000, marked);
         state.ResumeTiming();
-        varnel::CompactContactFile(file, 100000, folder);
+        varnel::CompactContactFile(file, 100000);
     }
     std::filesystem::remove_all(folder);
 }

@@ -1,10 +1,7 @@
 #include "exchange/contact_export.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <system_error>
-
 #include "exchange/import_rules.h"
+#include "store/durable_file.h"
 #include "store/run_error.h"
 #include "text/codepage.h"
 #include "text/strings.h"
@@ -35,47 +32,6 @@ constexpr std::string_view kColumns[] = {
 };
 
 char separatorOf(ExportFormat format) { return format == ExportFormat::Csv ? ',' : '|'; }
-
-RunError openError(int err) {
-    switch (err) {
-        case ENOENT:
-        case ENOTDIR:
-            return RunError(RunError::PathNotFound);
-        case ENOSPC:
-            return RunError(RunError::DiskFull);
-        default:
-            return RunError(RunError::PathFileAccessError);
-    }
-}
-
-class ExportFile {
-  public:
-    explicit ExportFile(const std::filesystem::path& path) {
-        std::error_code ec;
-        if (std::filesystem::is_directory(path, ec)) throw RunError(RunError::PathFileAccessError);
-        errno = 0;
-        file_ = std::fopen(path.string().c_str(), "wb");
-        if (!file_) throw openError(errno);
-    }
-    ~ExportFile() {
-        if (file_) std::fclose(file_);
-    }
-    void write(const std::string& bytes) {
-        errno = 0;
-        if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-            throw errno == ENOSPC ? RunError(RunError::DiskFull)
-                                  : RunError(RunError::DeviceIoError);
-        }
-    }
-    void close() {
-        std::FILE* f = file_;
-        file_ = nullptr;
-        if (std::fclose(f) != 0) throw RunError(RunError::DeviceIoError);
-    }
-
-  private:
-    std::FILE* file_ = nullptr;
-};
 
 }  // namespace
 
@@ -146,20 +102,14 @@ ExportResult exportContacts(const ContactFile& file, const std::filesystem::path
             return result;
         }
 
-        ExportFile out(result.path);
-        std::string buffer = exportHeader(format) + "\r\n";
-        constexpr std::size_t kFlushAt = 1 << 20;
+        std::string text = exportHeader(format) + "\r\n";
         file.forEach([&](std::int32_t k, const ContactRecord& r) {
             if (k > n) return;
-            buffer += exportLine(r, format);
-            buffer += "\r\n";
-            if (buffer.size() >= kFlushAt) {
-                out.write(buffer);
-                buffer.clear();
-            }
+            text += exportLine(r, format);
+            text += "\r\n";
         });
-        out.write(buffer);
-        out.close();
+        // The old export stays whole until the new one is complete on disk.
+        replaceFileContents(result.path, text);
         dialogs.setBusy(false);
 
         const std::string shown = utf8ToCp1252(base);

@@ -13,7 +13,15 @@ namespace {
 
 // Each word's run function lives in its own file; --help lists them in this order.
 const std::vector<Command>& commands() {
-    static const std::vector<Command> all = {};
+    static const std::vector<Command> all = {
+        {"check", "CONTACTS.DAT",
+         "is it a sound contact file? One line per damaged record, then a summary; exit 0 when "
+         "sound, 1 when records are damaged or it is no contact file",
+         runCheck},
+        {"delete", "CONTACTS.DAT RECORD",
+         "deletes one record as the contact browser does; the records after it move down",
+         runDelete},
+    };
     return all;
 }
 

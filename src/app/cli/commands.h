@@ -11,4 +11,7 @@ struct Command {
     int (*run)(const Args& args, CommandEnv& env);
 };
 
+int runCheck(const Args& args, CommandEnv& env);
+int runDelete(const Args& args, CommandEnv& env);
+
 }  // namespace varnel::cli
