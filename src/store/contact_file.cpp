@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <string>
 #include <system_error>
 
@@ -174,7 +175,8 @@ void ContactFile::appendRecord(const ContactRecord& record) {
 void ContactFile::forEach(
     const std::function<void(std::int32_t, const ContactRecord&)>& visit) const {
     const std::int32_t count = recordCount();
-    std::vector<char> buf(kChunkBytes);
+    std::vector<char> buf(
+        std::min(kChunkBytes, static_cast<std::size_t>(count) * ContactRecord::Size));
     std::int32_t k = 0;
     while (k < count) {
         const std::size_t want =
@@ -192,8 +194,8 @@ void ContactFile::forEach(
 
 void ContactFile::forEachChunk(
     const std::function<void(std::string_view, std::uint64_t)>& visit) const {
-    requireOpen();
-    std::vector<char> buf(kChunkBytes);
+    // A small file needs no large buffer; one that grows meanwhile is read to its end.
+    std::vector<char> buf(std::clamp<std::uint64_t>(byteLength(), 1, kChunkBytes));
     for (std::uint64_t offset = 0;;) {
         const std::size_t got = readAt(fd_, buf.data(), buf.size(), offset);
         if (got == 0) return;
@@ -210,67 +212,71 @@ std::vector<ContactRecord> ContactFile::readAll() const {
     return records;
 }
 
-void ContactFile::rewriteAll(const std::function<void(ContactRecord&)>& change) {
+void ContactFile::replaceRecords(std::int32_t count,
+                                 const std::function<bool(std::int32_t, char*)>& edit,
+                                 bool keepTail) {
     requireOpen();
     requireSameFile();
-    const std::int32_t count = recordCount();
-    if (count == 0) return;
     FileReplacement replacement(path_);
-    std::string out;
-    out.reserve(kChunkBytes);
-    forEach([&](std::int32_t, const ContactRecord& r) {
-        ContactRecord changed = r;
-        change(changed);
-        out.append(changed.data(), ContactRecord::Size);
-        if (out.size() >= kChunkBytes) {
-            replacement.write(out);
-            out.clear();
+    std::vector<char> buf(
+        std::min(kChunkBytes, static_cast<std::size_t>(count) * ContactRecord::Size));
+    for (std::int32_t k = 0; k < count;) {
+        const std::size_t want =
+            std::min<std::size_t>(kChunkRecords, static_cast<std::size_t>(count - k));
+        const std::size_t bytes = want * ContactRecord::Size;
+        const std::size_t got =
+            readAt(fd_, buf.data(), bytes, static_cast<std::uint64_t>(k) * ContactRecord::Size);
+        // Records that lie past the end read as blanks.
+        std::fill(buf.begin() + static_cast<std::ptrdiff_t>(got),
+                  buf.begin() + static_cast<std::ptrdiff_t>(bytes), ' ');
+        // The records kept move up over those dropped, within the buffer.
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < want; ++i) {
+            char* record = buf.data() + i * ContactRecord::Size;
+            if (!edit(++k, record)) continue;
+            if (kept != i)
+                std::memmove(buf.data() + kept * ContactRecord::Size, record, ContactRecord::Size);
+            ++kept;
         }
-    });
+        replacement.write(std::string_view(buf.data(), kept * ContactRecord::Size));
+    }
     // A piece of a record too short to count stays as it was.
     const std::uint64_t counted = static_cast<std::uint64_t>(count) * ContactRecord::Size;
     const std::uint64_t length = byteLength();
-    if (length > counted) {
-        const std::size_t old = out.size();
-        out.resize(old + (length - counted));
-        out.resize(old + readAt(fd_, out.data() + old, length - counted, counted));
+    if (keepTail && length > counted) {
+        std::string tail(length - counted, ' ');
+        tail.resize(readAt(fd_, tail.data(), tail.size(), counted));
+        replacement.write(tail);
     }
-    replacement.write(out);
-    lockFile(replacement.fd());
-    replacement.commit();
-    adopt(replacement);
-}
-
-void ContactFile::compact(std::int32_t recordCountBefore, std::int32_t drop) {
-    requireOpen();
-    requireSameFile();
-    FileReplacement replacement(path_);
-    std::string out;
-    out.reserve(kChunkBytes);
-    auto keep = [&](std::int32_t k, const ContactRecord& r) {
-        if (k == drop || r.isDeleted()) return;
-        out.append(r.data(), ContactRecord::Size);
-        if (out.size() >= kChunkBytes) {
-            replacement.write(out);
-            out.clear();
-        }
-    };
-    std::int32_t visited = 0;
-    forEach([&](std::int32_t k, const ContactRecord& r) {
-        if (k > recordCountBefore) return;
-        visited = k;
-        keep(k, r);
-    });
-    // Records 1..n that lie past the current end read as blanks.
-    for (std::int32_t k = visited + 1; k <= recordCountBefore; ++k) {
-        keep(k, ContactRecord::fromBytes("", 0));
-    }
-    replacement.write(out);
     // The new file is locked before its name appears, so no other program
     // can take it in between.
     lockFile(replacement.fd());
     replacement.commit();
     adopt(replacement);
+}
+
+void ContactFile::rewriteAll(const std::function<void(ContactRecord&)>& change) {
+    const std::int32_t count = recordCount();
+    if (count == 0) return;
+    replaceRecords(
+        count,
+        [&](std::int32_t, char* bytes) {
+            ContactRecord r = ContactRecord::fromBytes(bytes);
+            change(r);
+            std::memcpy(bytes, r.data(), ContactRecord::Size);
+            return true;
+        },
+        true);
+}
+
+void ContactFile::compact(std::int32_t recordCountBefore, std::int32_t drop) {
+    replaceRecords(
+        recordCountBefore,
+        [&](std::int32_t k, const char* bytes) {
+            return k != drop && std::string_view(bytes, ContactRecord::DeletedMarker.size()) !=
+                                    ContactRecord::DeletedMarker;
+        },
+        false);
 }
 
 void CompactContactFile(ContactFile& file, std::int32_t recordCountBefore) {

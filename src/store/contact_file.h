@@ -69,6 +69,10 @@ private:
     // The file at path() must still be the one that is open: a whole-file
     // change never recreates a file removed behind the program.
     void requireSameFile() const;
+    // Records 1..count, each through `edit` (false drops it), into a new file
+    // that replaces this one; `keepTail` keeps bytes past the last record.
+    void replaceRecords(std::int32_t count, const std::function<bool(std::int32_t, char*)>& edit,
+                        bool keepTail);
     // Takes the descriptor of a committed replacement in place of the old one.
     void adopt(FileReplacement& replacement);
 
