@@ -73,33 +73,34 @@ int ftruncate(int fd, off_t length) {
     return retried([&] { return ::ftruncate(fd, length); });
 }
 
-bool writeAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        ssize_t n = write(fd, data, size);
+namespace {
+
+// Repeats `step(data, size, done)` over short writes until the whole buffer is written.
+template <typename Step>
+bool whole(const char* data, std::size_t size, Step step) {
+    for (std::size_t done = 0; done < size;) {
+        const ssize_t n = step(data + done, size - done, done);
         if (n < 0) return false;
         if (n == 0) {
             errno = ENOSPC;
             return false;
         }
-        data += n;
-        size -= static_cast<std::size_t>(n);
+        done += static_cast<std::size_t>(n);
     }
     return true;
 }
 
+}  // namespace
+
+bool writeAll(int fd, const char* data, std::size_t size) {
+    return whole(data, size,
+                 [&](const char* p, std::size_t n, std::size_t) { return write(fd, p, n); });
+}
+
 bool pwriteAll(int fd, const char* data, std::size_t size, off_t offset) {
-    while (size > 0) {
-        ssize_t n = pwrite(fd, data, size, offset);
-        if (n < 0) return false;
-        if (n == 0) {
-            errno = ENOSPC;
-            return false;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-        offset += n;
-    }
-    return true;
+    return whole(data, size, [&](const char* p, std::size_t n, std::size_t done) {
+        return pwrite(fd, p, n, offset + static_cast<off_t>(done));
+    });
 }
 
 RunError errorFromErrno(int err) {

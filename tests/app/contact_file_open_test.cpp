@@ -2,24 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include "support/contact_bytes.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
 namespace varnel {
 namespace {
 
+using testing::numberedRecords;
 using testing::readFileBytes;
 using testing::ScriptedDialogs;
 using testing::TempDir;
 using testing::writeFileBytes;
-
-std::string records(int n) {
-    ContactRecord r;
-    r.set(Field::FirstName, "Ann");
-    std::string all;
-    for (int i = 0; i < n; ++i) all.append(r.data(), ContactRecord::Size);
-    return all;
-}
 
 std::string tornRecords(std::string bytes, std::initializer_list<int> numbers) {
     for (int k : numbers) bytes[static_cast<std::size_t>(k - 1) * 518 + 14] = 'x';
@@ -35,18 +29,18 @@ TEST(OpenCheckedContactFile, RefusesOrWarnsWithOneBoxNamingTheFile) {
     };
     const Case cases[] = {
         {"new file", "", true, {}},
-        {"sound", records(3), true, {}},
+        {"sound", numberedRecords(3), true, {}},
         {"picture",
          "\x89PNG\r\n\x1a\n" + std::string(2000, 'p'),
          false,
          {"Open|Family.DAT is not a Varnel contact file."}},
         {"cut-off last record",
-         records(3) + records(1).substr(0, 100),
+         numberedRecords(3) + numberedRecords(1).substr(0, 100),
          true,
          {"Open|Family.DAT has a damaged record: 4.\r\nFind it in the contact browser to mend or "
           "delete it."}},
         {"many torn records",
-         tornRecords(records(40), {2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24}),
+         tornRecords(numberedRecords(40), {2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24}),
          true,
          {"Open|Family.DAT has damaged records: 2, 4, 6, 8, 10, 12, 14, 16, 18, 20 and 2 more.\r\n"
           "Find them in the contact browser to mend or delete them."}},

@@ -5,13 +5,12 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <deque>
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "ports/dialogs.h"
+#include "support/scripted_dialogs.h"
 
 namespace varnel::fuzz {
 
@@ -32,41 +31,23 @@ inline std::vector<std::string> pieces(std::string_view text, char separator, st
     return out;
 }
 
-// Answers input boxes from a queue, then with Cancel; every other box is OK.
-class FuzzDialogs : public Dialogs {
+// Answers input boxes from the given answers, then with Cancel; every other
+// box with its first button.
+class FuzzDialogs : public testing::ScriptedDialogs {
 public:
-    explicit FuzzDialogs(std::vector<std::string> answers)
-        : answers_(answers.begin(), answers.end()) {}
-
-    Answer messageBox(const std::string&, const std::string&, Icon, Buttons) override {
-        ++boxes;
-        return Answer::Ok;
+    explicit FuzzDialogs(const std::vector<std::string>& answers) {
+        for (const std::string& a : answers) queueInput(a);
     }
-    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
+    std::string inputBox(const std::string& title, const std::string& prompt,
+                         const std::string& preset) override {
         // A dialogue that never accepts anything would ask for ever.
-        if (++inputs > 1000) std::abort();
-        if (answers_.empty()) return "";
-        std::string a = std::move(answers_.front());
-        answers_.pop_front();
-        return a;
+        if (++inputs_ > 1000) std::abort();
+        log.clear();
+        return ScriptedDialogs::inputBox(title, prompt, preset);
     }
-    void beep() override {}
-    FileDialogResult openFileDialog(const FileDialogRequest&) override { return {}; }
-    std::string clipboardText() override { return {}; }
-    void setClipboardText(const std::string&) override {}
-    bool shellOpen(const std::string&) override { return false; }
-    void saveSetting(const std::string&, const std::string&, const std::string&,
-                     const std::string&) override {}
-    std::string getSetting(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-    void setBusy(bool) override {}
-
-    int boxes = 0;
-    int inputs = 0;
 
 private:
-    std::deque<std::string> answers_;
+    int inputs_ = 0;
 };
 
 // A folder of this process for the files a target writes, removed at exit:

@@ -5,28 +5,16 @@
 #include <random>
 
 #include "store/run_error.h"
+#include "support/contact_bytes.h"
 #include "support/temp_dir.h"
 
 namespace varnel {
 namespace {
 
+using testing::numberedRecords;
+using testing::recordBytes;
 using testing::TempDir;
 using testing::writeFileBytes;
-
-std::string record(const std::string& first) {
-    ContactRecord r;
-    r.set(Field::FirstName, first);
-    r.set(Field::LastName, "Tester");
-    r.set(Field::IncludeCompany, "0");
-    r.set(Field::BdayReminder, "1");
-    return std::string(r.data(), ContactRecord::Size);
-}
-
-std::string records(int n) {
-    std::string all;
-    for (int i = 1; i <= n; ++i) all += record("N" + std::to_string(i));
-    return all;
-}
 
 std::string randomBytes(std::size_t n, unsigned seed) {
     std::mt19937 gen(seed);
@@ -56,33 +44,38 @@ TEST(ContactFileCheckTest, TellsContactFilesFromOthersAndNamesDamagedRecords) {
     };
     const Case cases[] = {
         {"empty", "", true, 0, {}},
-        {"sound", records(3), true, 3, {}},
+        {"sound", numberedRecords(3), true, 3, {}},
         {"PNG renamed", pngFile(), false, 64, {}},
         {"518 random bytes", randomBytes(518, 1), false, 1, {}},
         {"short text", "Dear Ann, thanks\r\n", false, 1, {}},
         {"partial last record",
-         records(3) + record("Cut").substr(0, 300),
+         numberedRecords(3) + recordBytes("Cut").substr(0, 300),
          true,
          4,
          {"record 4: cut off after 300 of 518 bytes"}},
         {"torn record in the middle",
-         records(2) + tornAt(tornAt(record("T"), 35), 517) + records(2),
+         numberedRecords(2) + tornAt(tornAt(recordBytes("T"), 35), 517) + numberedRecords(2),
          true,
          5,
          {"record 3: no \"|\" at byte 35; no CR LF at byte 516"}},
         {"only a partial record",
-         record("Solo").substr(0, 200),
+         recordBytes("Solo").substr(0, 200),
          true,
          1,
          {"record 1: cut off after 200 of 518 bytes"}},
-        {"first record torn", tornAt(records(4), 14), false, 4, {"record 1: no \"|\" at byte 14"}},
+        {"first record torn",
+         tornAt(numberedRecords(4), 14),
+         false,
+         4,
+         {"record 1: no \"|\" at byte 14"}},
         {"most records torn",
-         records(1) + tornAt(record("A"), 99) + tornAt(record("B"), 99) + tornAt(record("C"), 99),
+         numberedRecords(1) + tornAt(recordBytes("A"), 99) + tornAt(recordBytes("B"), 99) +
+             tornAt(recordBytes("C"), 99),
          false,
          4,
          {}},
         {"NUL bytes behind a cut-off append",
-         records(10) + std::string(228, '\0') + record("Z"),
+         numberedRecords(10) + std::string(228, '\0') + recordBytes("Z"),
          true,
          12,
          {}},
@@ -101,7 +94,8 @@ TEST(ContactFileCheckTest, TellsContactFilesFromOthersAndNamesDamagedRecords) {
 }
 
 TEST(ContactFileCheckTest, PiecesOfAnySizeGiveTheSameAnswer) {
-    const std::string bytes = records(5) + tornAt(record("T"), 230) + records(3) + "tail";
+    const std::string bytes =
+        numberedRecords(5) + tornAt(recordBytes("T"), 230) + numberedRecords(3) + "tail";
     const ContactFileCheck whole = checkContactBytes(bytes);
     for (std::size_t piece : {1u, 7u, 517u, 518u, 519u, 2000u}) {
         ContactFileChecker checker;
@@ -119,7 +113,7 @@ TEST(ContactFileCheckTest, PiecesOfAnySizeGiveTheSameAnswer) {
 TEST(ContactFileCheckTest, ReadsTheOpenFileAsItLiesOnDisk) {
     TempDir dir;
     // More than one read buffer, with a damaged record in the second.
-    std::string bytes = records(5000);
+    std::string bytes = numberedRecords(5000);
     bytes[4500 * 518 + 14] = ' ';
     writeFileBytes(dir / "big.DAT", bytes);
     ContactFile file;

@@ -197,13 +197,6 @@ protected:
         for (const char* n : {"One", "Two", "Three"}) file.appendRecord(contact(n, "X"));
         original = readFileBytes(dir / "VRN_Contacts.DAT");
     }
-    std::vector<std::string> names() const {
-        std::vector<std::string> all;
-        for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
-            all.push_back(e.path().filename().string());
-        }
-        return all;
-    }
     TempDir dir;
     ContactFile file;
     std::string original;
@@ -215,7 +208,7 @@ TEST_F(Deletion, MiddleRecordMovesTheFollowingOneDown) {
     EXPECT_EQ(after, original.substr(0, 518) + original.substr(1036, 518));
     EXPECT_EQ(file.recordCount(), 2);
     EXPECT_TRUE(file.isOpen());
-    EXPECT_EQ(names(), std::vector<std::string>{"VRN_Contacts.DAT"});
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"VRN_Contacts.DAT"});
 }
 
 TEST_F(Deletion, LastRecord) {
@@ -249,7 +242,7 @@ TEST_F(Deletion, FailureLeavesTheOldFileWholeAndReportsIt) {
         EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT"), original);
         EXPECT_TRUE(file.isOpen());
         EXPECT_EQ(file.recordCount(), 3);
-        EXPECT_EQ(names(), std::vector<std::string>{"VRN_Contacts.DAT"});
+        EXPECT_EQ(dir.names(), std::vector<std::string>{"VRN_Contacts.DAT"});
     }
 }
 
@@ -287,7 +280,7 @@ TEST_F(Deletion, FileRemovedBehindTheProgramIsFileNotFoundAndNotRecreated) {
         EXPECT_EQ(e.number(), 53);
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "VRN_Contacts.DAT"));
-    EXPECT_TRUE(names().empty());
+    EXPECT_TRUE(dir.names().empty());
 }
 
 TEST_F(Deletion, TheLiveFileNeverCarriesTheMarker) {

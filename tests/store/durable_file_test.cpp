@@ -22,25 +22,24 @@ mode_t modeOf(const fs::path& p) {
     return st.st_mode & 07777;
 }
 
-std::vector<std::string> names(const fs::path& dir) {
-    std::vector<std::string> all;
-    for (const auto& e : fs::directory_iterator(dir)) all.push_back(e.path().filename().string());
-    std::sort(all.begin(), all.end());
-    return all;
-}
-
 TEST(FileReplacementTest, KeepsModeAndFollowsLinks) {
     TempDir dir;
-    fs::create_directory(dir / "real");
-    writeFileBytes(dir / "real" / "list.txt", "old");
-    ::chmod((dir / "real" / "list.txt").c_str(), 0640);
-    fs::create_symlink(fs::path("real") / "list.txt", dir / "link.txt");
+    TempDir elsewhere;
+    writeFileBytes(dir / "list.txt", "old");
+    writeFileBytes(elsewhere / "far.txt", "old");
+    ::chmod((dir / "list.txt").c_str(), 0640);
+    fs::create_symlink("list.txt", dir / "near.txt");
+    fs::create_symlink(elsewhere / "far.txt", dir / "far.txt");
 
-    replaceFileContents(dir / "link.txt", "new contents");
-    EXPECT_TRUE(fs::is_symlink(dir / "link.txt"));
-    EXPECT_EQ(readFileBytes(dir / "real" / "list.txt"), "new contents");
-    EXPECT_EQ(modeOf(dir / "real" / "list.txt"), 0640u);
-    EXPECT_EQ(names(dir / "real"), std::vector<std::string>{"list.txt"});
+    replaceFileContents(dir / "near.txt", "near contents");
+    replaceFileContents(dir / "far.txt", "far contents");
+    EXPECT_TRUE(fs::is_symlink(dir / "near.txt"));
+    EXPECT_TRUE(fs::is_symlink(dir / "far.txt"));
+    EXPECT_EQ(readFileBytes(dir / "list.txt"), "near contents");
+    EXPECT_EQ(readFileBytes(elsewhere / "far.txt"), "far contents");
+    EXPECT_EQ(modeOf(dir / "list.txt"), 0640u);
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"far.txt", "list.txt", "near.txt"}));
+    EXPECT_EQ(elsewhere.names(), std::vector<std::string>{"far.txt"});
 
     // A new file gets the permissions the process gives new files.
     const mode_t mask = ::umask(022);
@@ -73,7 +72,7 @@ TEST(FileReplacementTest, RefusesWhatItMustNotReplaceAndLeavesItAlone) {
     }
     EXPECT_EQ(readFileBytes(dir / "readonly.txt"), "keep me");
     EXPECT_EQ(modeOf(dir / "readonly.txt"), 0444u);
-    EXPECT_EQ(names(dir.path()), (std::vector<std::string>{"folder.txt", "readonly.txt"}));
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"folder.txt", "readonly.txt"}));
 }
 
 TEST(FileReplacementTest, UnfinishedReplacementsLeaveNothingBehind) {
@@ -82,15 +81,15 @@ TEST(FileReplacementTest, UnfinishedReplacementsLeaveNothingBehind) {
     {
         FileReplacement r(dir / "a.txt");
         r.write("half");
-        EXPECT_EQ(names(dir.path()).size(), 2u);
+        EXPECT_EQ(dir.names().size(), 2u);
     }
-    EXPECT_EQ(names(dir.path()), std::vector<std::string>{"a.txt"});
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"a.txt"});
     EXPECT_EQ(readFileBytes(dir / "a.txt"), "old");
 
     fileio::setFault({fileio::Rename, 1, fileio::Fault::Fail, EIO});
     EXPECT_THROW(replaceFileContents(dir / "a.txt", "new"), RunError);
     fileio::clearFault();
-    EXPECT_EQ(names(dir.path()), std::vector<std::string>{"a.txt"});
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"a.txt"});
     EXPECT_EQ(readFileBytes(dir / "a.txt"), "old");
 }
 

@@ -17,6 +17,7 @@
 #include "store/contact_file_check.h"
 #include "store/file_io.h"
 #include "store/run_error.h"
+#include "support/contact_bytes.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -24,31 +25,14 @@ namespace varnel {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::numberedRecords;
 using testing::readFileBytes;
 using testing::ScriptedDialogs;
 using testing::TempDir;
+using testing::testContact;
 using testing::writeFileBytes;
 
 constexpr const char* kContacts = "Family.DAT";
-
-ContactRecord contact(const std::string& first, const std::string& email) {
-    ContactRecord r;
-    r.set(Field::FirstName, first);
-    r.set(Field::LastName, "Tester");
-    r.set(Field::Email, email);
-    r.set(Field::IncludeCompany, "0");
-    r.set(Field::BdayReminder, "1");
-    return r;
-}
-
-std::string contactBytes(int n) {
-    std::string all;
-    for (int i = 1; i <= n; ++i) {
-        ContactRecord r = contact("Name" + std::to_string(i), "n" + std::to_string(i) + "@x.org");
-        all.append(r.data(), ContactRecord::Size);
-    }
-    return all;
-}
 
 // The error number that a command reported in its box, or 0.
 int boxedError(const ScriptedDialogs& dialogs) {
@@ -71,12 +55,14 @@ struct WritePath {
 };
 
 void setUpFolder(const fs::path& dir) {
-    writeFileBytes(dir / kContacts, contactBytes(5));
+    writeFileBytes(dir / kContacts, numberedRecords(5));
     writeFileBytes(dir / "VRNC_Family.csv", "an older export\r\n");
     writeFileBytes(dir / "VRNT_Family.txt", "an older text export\r\n");
     std::string csv = exportHeader(ExportFormat::Csv) + "\r\n";
     for (const char* who : {"Ann", "Bo", "Cy"}) {
-        csv += exportLine(contact(who, std::string(who) + "@new.org"), ExportFormat::Csv) + "\r\n";
+        csv += exportLine(testContact(who, "Tester", std::string(who) + "@new.org"),
+                          ExportFormat::Csv) +
+               "\r\n";
     }
     writeFileBytes(dir / "in.csv", csv);
     writeFileBytes(
@@ -118,8 +104,9 @@ const std::vector<WritePath>& writePaths() {
          }},
         {"append", kContacts, true,
          [](const fs::path& dir) {
-             return onContactFile(
-                 dir, [](ContactFile& f) { f.appendRecord(contact("Newcomer", "new@x.org")); });
+             return onContactFile(dir, [](ContactFile& f) {
+                 f.appendRecord(testContact("Newcomer", "Tester", "new@x.org"));
+             });
          }},
         {"import", kContacts, true,
          [](const fs::path& dir) {
@@ -184,14 +171,6 @@ Outcome cleanRun(const WritePath& path, unsigned kinds) {
            << o.after.size() << ")";
 }
 
-// The folder's names, for temporary files left behind.
-std::vector<std::string> names(const fs::path& dir) {
-    std::vector<std::string> all;
-    for (const auto& e : fs::directory_iterator(dir)) all.push_back(e.path().filename().string());
-    std::sort(all.begin(), all.end());
-    return all;
-}
-
 TEST(WriteFaults, AKillAtAnySystemCallLeavesTheOldFileOrTheNew) {
     for (const WritePath& path : writePaths()) {
         SCOPED_TRACE(path.name);
@@ -232,7 +211,7 @@ TEST(WriteFaults, AFullDiskLeavesTheFileWholeAndReportsDiskFull) {
                              std::to_string(kind));
                 TempDir dir;
                 setUpFolder(dir.path());
-                const std::vector<std::string> before = names(dir.path());
+                const std::vector<std::string> before = dir.names();
                 fileio::setFault({kind, n, fileio::Fault::Fail, ENOSPC});
                 const int error = path.run(dir.path());
                 fileio::clearFault();
@@ -251,7 +230,7 @@ TEST(WriteFaults, AFullDiskLeavesTheFileWholeAndReportsDiskFull) {
                 } else {
                     EXPECT_EQ(found, clean.before);
                 }
-                EXPECT_EQ(names(dir.path()), before) << "a temporary file was left behind";
+                EXPECT_EQ(dir.names(), before) << "a temporary file was left behind";
             }
         }
     }
@@ -263,11 +242,11 @@ TEST(WriteFaults, AnInPlaceSaveIsOneWriteOfOneRecord) {
     ContactFile file;
     file.open(dir / kContacts);
     fileio::setFault({fileio::AnyCall, 0, fileio::Fault::Fail, 0});
-    file.writeRecord(2, contact("Changed", "c@x.org"));
+    file.writeRecord(2, testContact("Changed", "Tester", "c@x.org"));
     EXPECT_EQ(fileio::countedCalls(), 1);
     fileio::clearFault();
-    std::string expected = contactBytes(5);
-    const ContactRecord changed = contact("Changed", "c@x.org");
+    std::string expected = numberedRecords(5);
+    const ContactRecord changed = testContact("Changed", "Tester", "c@x.org");
     expected.replace(518, 518, changed.data(), 518);
     EXPECT_EQ(readFileBytes(dir / kContacts), expected);
 }
@@ -280,17 +259,17 @@ TEST(WriteFaults, AnAppendThatFailsHalfWayIsCutBackAndTheNextLandsInPlace) {
     // The failing write puts half a record on disk before it reports the full disk.
     fileio::setFault({fileio::Write, 1, fileio::Fault::Fail, ENOSPC});
     try {
-        file.appendRecord(contact("Lost", "l@x.org"));
+        file.appendRecord(testContact("Lost", "Tester", "l@x.org"));
         ADD_FAILURE() << "appended";
     } catch (const RunError& e) {
         EXPECT_EQ(e.number(), 61);
         EXPECT_EQ(e.description(), "Disk full");
     }
     fileio::clearFault();
-    EXPECT_EQ(readFileBytes(dir / kContacts), contactBytes(5));
+    EXPECT_EQ(readFileBytes(dir / kContacts), numberedRecords(5));
     // Once there is room again, the next contact is record 6, with no gap before it.
-    file.appendRecord(contact("Name6", "n6@x.org"));
-    EXPECT_EQ(readFileBytes(dir / kContacts), contactBytes(6));
+    file.appendRecord(testContact("N6", "Tester", "n6@x.org"));
+    EXPECT_EQ(readFileBytes(dir / kContacts), numberedRecords(6));
 }
 
 }  // namespace

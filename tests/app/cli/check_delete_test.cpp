@@ -1,40 +1,23 @@
 // The words `check` and `delete`.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
+#include "app/cli/cli_outcome.h"
 #include "app/cli/command_line.h"
 #include "store/contact_file.h"
+#include "support/contact_bytes.h"
 #include "support/temp_dir.h"
 
 namespace varnel::cli {
 namespace {
 
 using testing::readFileBytes;
+using testing::recordBytes;
 using testing::TempDir;
 using testing::writeFileBytes;
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const Args& args) {
-    std::ostringstream out, err;
-    CommandEnv env{out, err, {}, nullptr};
-    int code = runCommandLine(args, env);
-    return {code, out.str(), err.str()};
+std::string threeRecords() {
+    return recordBytes("Ann", "Lee") + recordBytes("Bo", "Lee") + recordBytes("Cy", "Lee");
 }
-
-std::string record(const std::string& first) {
-    ContactRecord r;
-    r.set(Field::FirstName, first);
-    r.set(Field::LastName, "Lee");
-    return std::string(r.data(), ContactRecord::Size);
-}
-
-std::string threeRecords() { return record("Ann") + record("Bo") + record("Cy"); }
 
 TEST(CheckCommand, ReportsRecordByRecordAndSumsUp) {
     TempDir dir;
@@ -50,7 +33,7 @@ TEST(CheckCommand, ReportsRecordByRecordAndSumsUp) {
     };
     const Case cases[] = {
         {"sound", threeRecords(), Success, f + ": 3 records, 0 damaged\n", ""},
-        {"damaged", torn + record("Dee").substr(0, 400), Failure,
+        {"damaged", torn + recordBytes("Dee").substr(0, 400), Failure,
          "record 2: no \"|\" at byte 99\nrecord 4: cut off after 400 of 518 bytes\n" + f +
              ": 4 records, 2 damaged\n",
          "varnel: " + f + ": 2 damaged records\n"},
@@ -103,7 +86,7 @@ TEST(DeleteCommand, DeletesAsTheBrowserDoesAndRefusesWhatItCannot) {
     };
     const std::string three = threeRecords();
     const Case cases[] = {
-        {"2", three, Success, record("Ann") + record("Cy"),
+        {"2", three, Success, recordBytes("Ann", "Lee") + recordBytes("Cy", "Lee"),
          "deleted record 2 (Bo Lee), 2 records left\n", ""},
         {"4", three, Failure, three, "",
          "varnel: " + f + ": no record 4 (the file has 3 records)\n"},
