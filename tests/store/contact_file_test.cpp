@@ -176,6 +176,32 @@ TEST(ContactFileTest, AppendingBehindACutOffRecordFillsItWithTheBlanksItReadAs) 
                                                 std::string(contact("Bo", "Ng").data(), 518));
 }
 
+TEST(ContactFileTest, AWholeFileRewriteCompletesACountedPieceAndKeepsAnUncountedOne) {
+    const std::string ann(contact("Ann", "Lee").data(), 518);
+    struct Case {
+        std::size_t piece;  // bytes of a third record
+        std::string after;
+    };
+    auto switched = [](std::string bytes) {
+        for (std::size_t at = 515; at < bytes.size(); at += 518) bytes[at] = '0';
+        return bytes;
+    };
+    const Case cases[] = {
+        // 2.58 records count as 3: the third is read blank-filled and written whole.
+        {300, switched(ann + ann + ann.substr(0, 300) + std::string(218, ' '))},
+        // 2.39 records count as 2: the piece is no record and stays as it was.
+        {200, switched(ann + ann) + ann.substr(0, 200)},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        writeFileBytes(dir / "x.DAT", ann + ann + ann.substr(0, c.piece));
+        ContactFile f;
+        f.open(dir / "x.DAT");
+        f.rewriteAll([](ContactRecord& r) { r.set(Field::BdayReminder, "0"); });
+        EXPECT_EQ(readFileBytes(dir / "x.DAT"), c.after) << c.piece;
+    }
+}
+
 TEST(ContactFileTest, WholeFileVisitsMatchRecordReads) {
     TempDir dir;
     ContactFile f;
