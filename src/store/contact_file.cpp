@@ -85,6 +85,9 @@ ContactFile::OpenResult ContactFile::tryOpen(const std::filesystem::path& path, 
         }
         fd_ = fd;
         path_ = path;
+        // Holding the lock, this program alone replaces the file now: what a
+        // killed replacement left behind is of no use to anyone.
+        removeLeftoverReplacements(path);
         return OpenResult::Opened;
     }
 }

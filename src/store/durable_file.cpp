@@ -46,6 +46,32 @@ std::filesystem::path followLinks(const std::filesystem::path& path) {
     return p;
 }
 
+namespace {
+
+constexpr std::string_view kTempMark = ".new-";
+constexpr std::size_t kTempUnique = 6;  // the XXXXXX of mkostemp
+
+std::string tempPattern(const std::filesystem::path& target) {
+    return target.filename().string() + std::string(kTempMark) + std::string(kTempUnique, 'X');
+}
+
+}  // namespace
+
+void removeLeftoverReplacements(const std::filesystem::path& target) {
+    const std::filesystem::path real = followLinks(target);
+    std::filesystem::path folder = real.parent_path();
+    if (folder.empty()) folder = ".";
+    const std::string prefix = real.filename().string() + std::string(kTempMark);
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == prefix.size() + kTempUnique && name.starts_with(prefix) &&
+            entry.is_regular_file(ec)) {
+            std::filesystem::remove(entry.path(), ec);
+        }
+    }
+}
+
 FileReplacement::FileReplacement(const std::filesystem::path& target)
     : target_(followLinks(target)) {
     std::filesystem::path folder = target_.parent_path();
@@ -66,7 +92,7 @@ FileReplacement::FileReplacement(const std::filesystem::path& target)
         }
     }
 
-    std::string name = (folder / (target_.filename().string() + ".new-XXXXXX")).string();
+    std::string name = (folder / tempPattern(target_)).string();
     fd_ = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd_ < 0) throw fileio::errorFromErrno(errno);
     temp_ = name;

@@ -44,6 +44,10 @@ private:
 // The whole file replaced by `bytes`, as FileReplacement does it.
 void replaceFileContents(const std::filesystem::path& target, std::string_view bytes);
 
+// Removes what replacements of `target` that a crash interrupted left beside
+// it. Only for a file whose changes the caller alone makes at the moment.
+void removeLeftoverReplacements(const std::filesystem::path& target);
+
 // `path` with every symbolic link of its last part followed.
 std::filesystem::path followLinks(const std::filesystem::path& path);
 

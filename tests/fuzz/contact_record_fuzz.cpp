@@ -1,7 +1,8 @@
 // Any bytes as a contact file: the records read from it, the check on
-// opening, and the check fed in pieces.
+// opening, the check fed in pieces, and the deletion of one record.
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "contacts/contact_display.h"
 #include "fuzz_input.h"
@@ -49,7 +50,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::size_t k = 0; k < all.size(); ++k) {
             fuzz::require(all[k] == file.readRecord(static_cast<std::int32_t>(k + 1)));
             showContact(all[k]);
-            all[k].isDeleted();
+        }
+        // Deleting one record leaves exactly the others that carry no marker,
+        // as they read before.
+        if (!all.empty()) {
+            const std::size_t drop = data[size - 1] % all.size();
+            std::string expected;
+            for (std::size_t k = 0; k < all.size(); ++k) {
+                if (k != drop && !all[k].isDeleted()) expected.append(all[k].data(), 518);
+            }
+            deleteRecord(file, static_cast<std::int32_t>(drop + 1));
+            std::ifstream in(contactPath(), std::ios::binary);
+            const std::string after((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+            fuzz::require(after == expected);
+            fuzz::require(file.recordCount() == static_cast<std::int32_t>(expected.size() / 518));
         }
     } catch (const RunError&) {
     }

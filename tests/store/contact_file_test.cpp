@@ -250,13 +250,18 @@ TEST_F(Deletion, OnlyRecordLeavesAnEmptyFile) {
     EXPECT_EQ(file.recordCount(), 0);
 }
 
-TEST_F(Deletion, LeftoverTemporaryFilesAreNeverRead) {
+TEST_F(Deletion, LeftoverTemporaryFilesAreNeverReadAndOnlyTheFilesOwnAreRemoved) {
     // What killed deletions of this and older versions may have left behind.
-    for (const char* leftover : {"Tempf", "VRN_Contacts.DAT.new-AbC123"}) {
+    const std::string leftovers[] = {"Tempf", "VRN_Contacts.DAT.new-AbC123", "Other.DAT.new-AbC123",
+                                     "VRN_Contacts.DAT.new-mine"};
+    for (const std::string& leftover : leftovers)
         writeFileBytes(dir / leftover, original + original);
-    }
+    file.open(dir / "VRN_Contacts.DAT");
     deleteRecord(file, 1);
     EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT"), original.substr(518));
+    EXPECT_EQ(dir.names(),
+              (std::vector<std::string>{"Other.DAT.new-AbC123", "Tempf", "VRN_Contacts.DAT",
+                                        "VRN_Contacts.DAT.new-mine"}));
     EXPECT_EQ(readFileBytes(dir / "Tempf"), original + original);
 }
 

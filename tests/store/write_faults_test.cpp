@@ -176,6 +176,12 @@ TEST(WriteFaults, AKillAtAnySystemCallLeavesTheOldFileOrTheNew) {
         SCOPED_TRACE(path.name);
         const Outcome clean = cleanRun(path, fileio::AnyCall);
         ASSERT_GT(clean.calls, 0);
+        std::vector<std::string> setUpNames;
+        {
+            TempDir fresh;
+            setUpFolder(fresh.path());
+            setUpNames = fresh.names();
+        }
         for (long n = 1; n <= clean.calls; ++n) {
             SCOPED_TRACE("killed at call " + std::to_string(n));
             TempDir dir;
@@ -195,6 +201,10 @@ TEST(WriteFaults, AKillAtAnySystemCallLeavesTheOldFileOrTheNew) {
             EXPECT_TRUE(oldOrNew(path, clean, found));
             if (path.changed == kContacts) {
                 EXPECT_TRUE(checkContactBytes(found).damaged.empty());
+                // The next program to open the file clears what the killed one left.
+                ContactFile next;
+                next.open(dir / kContacts);
+                EXPECT_EQ(dir.names(), setUpNames);
             }
         }
     }
