@@ -4,6 +4,7 @@
 set -euo pipefail
 packages=(build-essential cmake ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-dejavu-core fonts-liberation xvfb xauth poppler-utils
+          desktop-file-utils appstream man-db groff-base dpkg-dev file
           clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

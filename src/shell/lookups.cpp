@@ -5,26 +5,41 @@
 namespace varnel {
 
 namespace {
+bool fileExists(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
 std::filesystem::path documentPath(std::string_view name,
                                    const std::filesystem::path& programFolder,
-                                   const std::filesystem::path& installFolder) {
+                                   const std::filesystem::path& executableFolder) {
     const std::filesystem::path inProgramFolder = programFolder / std::string(name);
-    std::error_code ec;
-    if (installFolder.empty() || std::filesystem::exists(inProgramFolder, ec))
-        return inProgramFolder;
-    const std::filesystem::path installed = installFolder / std::string(name);
-    return std::filesystem::exists(installed, ec) ? installed : inProgramFolder;
+    if (executableFolder.empty() || fileExists(inProgramFolder)) return inProgramFolder;
+    for (const std::filesystem::path& folder :
+         {executableFolder, installedDocumentsFolder(executableFolder)}) {
+        if (fileExists(folder / std::string(name))) return folder / std::string(name);
+    }
+    return inProgramFolder;
 }
 }  // namespace
 
+std::filesystem::path installedDocumentsFolder(const std::filesystem::path& executableFolder) {
+    return (executableFolder / std::string(kInstalledDocumentsFolder)).lexically_normal();
+}
+
+bool isInstalledCopy(const std::filesystem::path& executableFolder) {
+    return !executableFolder.empty() &&
+           fileExists(installedDocumentsFolder(executableFolder) / std::string(kUserManualName));
+}
+
 std::filesystem::path userManualPath(const std::filesystem::path& programFolder,
-                                     const std::filesystem::path& installFolder) {
-    return documentPath(kUserManualName, programFolder, installFolder);
+                                     const std::filesystem::path& executableFolder) {
+    return documentPath(kUserManualName, programFolder, executableFolder);
 }
 
 std::filesystem::path stateListPath(const std::filesystem::path& programFolder,
-                                    const std::filesystem::path& installFolder) {
-    return documentPath(kStateListName, programFolder, installFolder);
+                                    const std::filesystem::path& executableFolder) {
+    return documentPath(kStateListName, programFolder, executableFolder);
 }
 
 std::string versionCaption(std::string_view buildVersion) {

@@ -44,7 +44,7 @@ frmVarnel::frmVarnel(AppContext& context, QWidget* parent) : QMainWindow(parent)
 frmVarnel::~frmVarnel() = default;
 
 void frmVarnel::buildMenus() {
-    auto action = [this](QMenu* menu, const char* name, const char* caption) {
+    auto action = [](QMenu* menu, const char* name, const char* caption) {
         QAction* a = menu->addAction(caption);
         a->setObjectName(name);
         return a;

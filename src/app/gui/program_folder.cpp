@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include "shell/lookups.h"
+
 namespace varnel {
 
 namespace {
@@ -17,8 +19,9 @@ bool isWritableFolder(const QString& folder) {
 
 std::filesystem::path programFolder() {
     QString exeFolder = QCoreApplication::applicationDirPath();
-    if (!exeFolder.isEmpty() && isWritableFolder(exeFolder)) {
-        return std::filesystem::path(exeFolder.toStdString());
+    const std::filesystem::path exePath(exeFolder.toStdString());
+    if (!exeFolder.isEmpty() && !isInstalledCopy(exePath) && isWritableFolder(exeFolder)) {
+        return exePath;
     }
     QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data);

@@ -7,17 +7,17 @@
 namespace varnel {
 
 namespace {
-std::filesystem::path installFolder() {
+std::filesystem::path executableFolder() {
     return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
 }
 }  // namespace
 
 std::string userManualTarget(const AppContext& context) {
-    return userManualPath(context.programFolder, installFolder()).string();
+    return userManualPath(context.programFolder, executableFolder()).string();
 }
 
 std::string stateListTarget(const AppContext& context) {
-    return stateListPath(context.programFolder, installFolder()).string();
+    return stateListPath(context.programFolder, executableFolder()).string();
 }
 
 }  // namespace varnel
