@@ -14,5 +14,7 @@ struct Command {
 int runImport(const Args& args, CommandEnv& env);
 int runExport(const Args& args, CommandEnv& env);
 int runList(const Args& args, CommandEnv& env);
+int runCheck(const Args& args, CommandEnv& env);
+int runDelete(const Args& args, CommandEnv& env);
 
 }  // namespace varnel::cli
