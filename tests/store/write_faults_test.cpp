@@ -11,7 +11,7 @@
 #include "birthdays/reminders.h"
 #include "contacts/contact_delete.h"
 #include "exchange/contact_export.h"
-#include "exchange/csv_import.h"
+#include "exchange/import_boxes.h"
 #include "printing/margin_file.h"
 #include "store/contact_file.h"
 #include "store/contact_file_check.h"
@@ -113,7 +113,7 @@ const std::vector<WritePath>& writePaths() {
              ScriptedDialogs dialogs;
              ContactFile file;
              file.open(dir / kContacts);
-             importCsvFile(file, dir / "in.csv", true, dialogs);
+             importContactsFile(file, dir / "in.csv", true, dialogs);
              return boxedError(dialogs);
          }},
         {"CSV export", "VRNC_Family.csv", false,
