@@ -6,12 +6,12 @@
 
 namespace varnel {
 
-void deleteContact(ContactFile& file, std::int32_t k, const std::filesystem::path& programFolder) {
+void deleteContact(ContactFile& file, std::int32_t k) {
     std::error_code ec;
     if (!file.isOpen()) throw RunError(RunError::BadFileNameOrNumber);
     if (!std::filesystem::is_regular_file(file.path(), ec)) throw RunError(RunError::FileNotFound);
     if (k < 1 || k > file.recordCount()) throw RunError(RunError::BadRecordNumber);
-    deleteRecord(file, k, programFolder);
+    deleteRecord(file, k);
 }
 
 }  // namespace varnel

@@ -1,7 +1,6 @@
 #pragma once
 // Deleting the contact shown in the browser.
 #include <cstdint>
-#include <filesystem>
 
 #include "store/contact_file.h"
 
@@ -11,6 +10,6 @@ namespace varnel {
 // folder raises "File not found" before anything is written, so no empty
 // file of blank records takes its place; a record number outside the file
 // raises "Bad record number".
-void deleteContact(ContactFile& file, std::int32_t k, const std::filesystem::path& programFolder);
+void deleteContact(ContactFile& file, std::int32_t k);
 
 }  // namespace varnel

@@ -1,12 +1,10 @@
 #include "exchange/contact_export.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <system_error>
 
 #include "exchange/import_rules.h"
 #include "exchange/vcard_writer.h"
+#include "store/durable_file.h"
 #include "store/run_error.h"
 #include "text/codepage.h"
 #include "text/strings.h"
@@ -58,47 +56,6 @@ void appendInEncoding(std::string& out, const std::string& cp1252, ExportEncodin
         out += cp1252ToUtf8(cp1252);
     }
 }
-
-RunError openError(int err) {
-    switch (err) {
-        case ENOENT:
-        case ENOTDIR:
-            return RunError(RunError::PathNotFound);
-        case ENOSPC:
-            return RunError(RunError::DiskFull);
-        default:
-            return RunError(RunError::PathFileAccessError);
-    }
-}
-
-class ExportFile {
-public:
-    explicit ExportFile(const std::filesystem::path& path) {
-        std::error_code ec;
-        if (std::filesystem::is_directory(path, ec)) throw RunError(RunError::PathFileAccessError);
-        errno = 0;
-        file_ = std::fopen(path.string().c_str(), "wb");
-        if (!file_) throw openError(errno);
-    }
-    ~ExportFile() {
-        if (file_) std::fclose(file_);
-    }
-    void write(const std::string& bytes) {
-        errno = 0;
-        if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-            throw errno == ENOSPC ? RunError(RunError::DiskFull)
-                                  : RunError(RunError::DeviceIoError);
-        }
-    }
-    void close() {
-        std::FILE* f = file_;
-        file_ = nullptr;
-        if (std::fclose(f) != 0) throw RunError(RunError::DeviceIoError);
-    }
-
-private:
-    std::FILE* file_ = nullptr;
-};
 
 }  // namespace
 
@@ -183,9 +140,8 @@ std::string exportFileText(const ContactFile& file, std::int32_t count, ExportFo
 }
 
 void writeExportFile(const std::filesystem::path& path, const std::string& bytes) {
-    ExportFile out(path);
-    out.write(bytes);
-    out.close();
+    // The old export stays whole until the new one is complete on disk.
+    replaceFileContents(path, bytes);
 }
 
 ExportResult exportContacts(const ContactFile& file, const std::filesystem::path& contactPath,

@@ -86,8 +86,7 @@ void composerEnvelopeClick(ComposerState& s) {
 
 void composerEnvelopeSizeClick(ComposerState& s, int index) {
     s.cboVREnvelopeIndex = index;
-    if (index >= 0 && index < 6)
-        s.lblVREnvSize = kEnvelopeSizes[static_cast<std::size_t>(index)].text;
+    if (index >= 0 && index < 6) s.lblVREnvSize = kEnvelopeSizes[static_cast<std::size_t>(index)].text;
     originFromSize(s);
     s.chkBoldVisible = true;
     s.chkLargeFontVisible = true;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <system_error>
 
+#include "store/durable_file.h"
 #include "store/run_error.h"
 #include "text/numbers.h"
 #include "text/strings.h"
@@ -103,14 +104,10 @@ const KindTexts& texts(MarginKind kind) {
         "Enter no. of rows, positive or negative, to move down or up.",
         "D O N E !  Margin(s) for Search-result labels adjusted successfully."};
     switch (kind) {
-        case MarginKind::OnTheFly:
-            return onTheFly;
-        case MarginKind::Envelope:
-            return envelope;
-        case MarginKind::ReturnAddress:
-            return returnAddress;
-        case MarginKind::SearchResult:
-            return searchResult;
+        case MarginKind::OnTheFly: return onTheFly;
+        case MarginKind::Envelope: return envelope;
+        case MarginKind::ReturnAddress: return returnAddress;
+        case MarginKind::SearchResult: return searchResult;
     }
     return onTheFly;
 }
@@ -131,30 +128,6 @@ std::string installedFile() {
     return bytes;
 }
 
-void writeWhole(const std::filesystem::path& path, const std::string& bytes) {
-    // A fresh file renamed over the old one: a failure never leaves half a file.
-    std::filesystem::path temp = path;
-    temp += ".new";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) throw RunError(RunError::PathFileAccessError);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            throw RunError(RunError::DiskFull);
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        throw RunError(RunError::PathFileAccessError);
-    }
-}
-
 // The whole margin file, created as installed when it is missing.
 std::string openMarginFile(const std::filesystem::path& folder) {
     const std::filesystem::path path = marginPath(folder);
@@ -163,7 +136,7 @@ std::string openMarginFile(const std::filesystem::path& folder) {
     if (status.type() == std::filesystem::file_type::not_found) {
         if (!std::filesystem::is_directory(folder, ec)) throw RunError(RunError::PathNotFound);
         const std::string bytes = installedFile();
-        writeWhole(path, bytes);
+        replaceFileContents(path, bytes);
         return bytes;
     }
     if (status.type() != std::filesystem::file_type::regular) {
@@ -302,7 +275,7 @@ void adjustMargins(const std::filesystem::path& programFolder, MarginKind kind, 
             putField(bytes, k, at, *sum);
         }
     }
-    if (bytes != before) writeWhole(marginPath(programFolder), bytes);
+    if (bytes != before) replaceFileContents(marginPath(programFolder), bytes);
 
     if (!left && !top) {
         dialogs.message("Margins not adjusted", "No margin adjustment made.");

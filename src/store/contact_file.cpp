@@ -1,15 +1,18 @@
 #include "store/contact_file.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <string>
 #include <system_error>
 
-#if defined(_WIN32)
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
+#include "store/durable_file.h"
+#include "store/file_io.h"
 #include "store/run_error.h"
 
 namespace varnel {
@@ -17,82 +20,113 @@ namespace varnel {
 namespace {
 
 constexpr std::size_t kChunkRecords = 4096;  // 2 MB per read or write
+constexpr std::size_t kChunkBytes = kChunkRecords * ContactRecord::Size;
+// A record written this far past the end is a wrong number, not a contact.
+constexpr std::uint64_t kLargestGap = std::uint64_t{64} << 20;
 
-RunError errorFromErrno(int err) {
-    switch (err) {
-        case ENOENT: return RunError(RunError::PathNotFound);
-        case EACCES:
-        case EPERM:
-        case EROFS:
-        case EISDIR: return RunError(RunError::PathFileAccessError);
-        case ENOSPC: return RunError(RunError::DiskFull);
-        case EMFILE:
-        case ENFILE: return RunError(RunError::TooManyFiles);
-        default: return RunError(RunError::DeviceIoError);
+// Up to `size` bytes at `offset`; fewer only at the end of the file.
+std::size_t readAt(int fd, char* data, std::size_t size, std::uint64_t offset) {
+    std::size_t got = 0;
+    while (got < size) {
+        const ssize_t n = ::pread(fd, data + got, size - got, static_cast<off_t>(offset + got));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            throw RunError(RunError::DeviceIoError);
+        }
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
     }
+    return got;
 }
 
-void syncToDisk(std::FILE* f) {
-    if (std::fflush(f) != 0) throw errorFromErrno(errno);
-#if defined(_WIN32)
-    _commit(_fileno(f));
-#else
-    if (::fsync(fileno(f)) != 0) throw errorFromErrno(errno);
-#endif
-}
+// False only when another process holds the lock. A file system without
+// locks still lets the file open.
+bool lockFile(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK; }
 
-std::FILE* openExisting(const std::filesystem::path& path, const char* mode, int& err) {
-    errno = 0;
-    std::FILE* f = std::fopen(path.string().c_str(), mode);
-    err = errno;
-    return f;
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 }  // namespace
 
-ContactFile::~ContactFile() {
-    if (file_) std::fclose(file_);
+ContactFile::~ContactFile() { close(); }
+
+ContactFile::OpenResult ContactFile::tryOpen(const std::filesystem::path& path, Missing missing) {
+    close();
+    const int flags = O_RDWR | O_CLOEXEC | (missing == Missing::Create ? O_CREAT : 0);
+    for (int attempt = 0;; ++attempt) {
+        const int fd = ::open(path.c_str(), flags, 0666);
+        if (fd < 0) {
+            const int err = errno;
+            if (err != ENOENT) throw fileio::errorFromErrno(err);
+            std::error_code ec;
+            const std::filesystem::path parent = path.parent_path();
+            if (!parent.empty() && !std::filesystem::is_directory(parent, ec)) {
+                throw RunError(RunError::PathNotFound);
+            }
+            throw RunError(RunError::FileNotFound);
+        }
+        struct stat opened {};
+        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || (opened.st_mode & 0222) == 0) {
+            // Read-only by its mode even for root, or no plain file.
+            ::close(fd);
+            throw RunError(RunError::PathFileAccessError);
+        }
+        if (!lockFile(fd)) {
+            ::close(fd);
+            return OpenResult::OpenElsewhere;
+        }
+        // Another program may have replaced the file between the open and the
+        // lock; then the lock is taken again on what the name holds now.
+        struct stat named {};
+        if (attempt < 8 && (::stat(path.c_str(), &named) != 0 || !sameFile(opened, named))) {
+            ::close(fd);
+            continue;
+        }
+        fd_ = fd;
+        path_ = path;
+        // Holding the lock, this program alone replaces the file now: what a
+        // killed replacement left behind is of no use to anyone.
+        removeLeftoverReplacements(path);
+        return OpenResult::Opened;
+    }
 }
 
 void ContactFile::open(const std::filesystem::path& path) {
-    close();
-    int err = 0;
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) throw RunError(RunError::PathFileAccessError);
-    std::FILE* f = openExisting(path, "r+b", err);
-    if (!f && err == ENOENT) {
-        std::filesystem::path parent = path.parent_path();
-        if (!parent.empty() && !std::filesystem::is_directory(parent, ec)) {
-            throw RunError(RunError::PathNotFound);
-        }
-        f = openExisting(path, "w+b", err);
+    if (tryOpen(path) == OpenResult::OpenElsewhere) {
+        throw RunError(RunError::PermissionDenied, "File already open in another Varnel");
     }
-    if (!f) throw errorFromErrno(err);
-    file_ = f;
-    path_ = path;
 }
 
 void ContactFile::close() {
-    if (file_) {
-        std::fclose(file_);
-        file_ = nullptr;
-    }
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
 }
 
 void ContactFile::requireOpen() const {
-    if (!file_) throw RunError(RunError::BadFileNameOrNumber);
+    if (fd_ < 0) throw RunError(RunError::BadFileNameOrNumber);
 }
 
-void ContactFile::seek(std::uint64_t offset) const {
-    if (std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0) throw errorFromErrno(errno);
+void ContactFile::requireSameFile() const {
+    struct stat opened {};
+    struct stat named {};
+    if (::fstat(fd_, &opened) != 0) throw RunError(RunError::DeviceIoError);
+    if (::stat(path_.c_str(), &named) != 0 || !sameFile(opened, named)) {
+        throw RunError(RunError::FileNotFound);
+    }
+}
+
+void ContactFile::adopt(FileReplacement& replacement) {
+    const int fd = replacement.release();
+    ::close(fd_);
+    fd_ = fd;
 }
 
 std::uint64_t ContactFile::byteLength() const {
     requireOpen();
-    if (std::fseek(file_, 0, SEEK_END) != 0) throw errorFromErrno(errno);
-    long end = std::ftell(file_);
-    if (end < 0) throw errorFromErrno(errno);
-    return static_cast<std::uint64_t>(end);
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) throw fileio::errorFromErrno(errno);
+    return static_cast<std::uint64_t>(st.st_size);
 }
 
 std::int32_t ContactFile::recordCount() const {
@@ -107,53 +141,70 @@ ContactRecord ContactFile::readRecord(std::int32_t k) const {
     requireOpen();
     if (k <= 0) throw RunError(RunError::BadRecordNumber);
     std::array<char, ContactRecord::Size> buf;
-    seek(static_cast<std::uint64_t>(k - 1) * ContactRecord::Size);
-    std::size_t got = std::fread(buf.data(), 1, buf.size(), file_);
-    if (got < buf.size() && std::ferror(file_)) {
-        std::clearerr(file_);
-        throw RunError(RunError::DeviceIoError);
-    }
-    std::clearerr(file_);
+    const std::size_t got = readAt(fd_, buf.data(), buf.size(),
+                                   static_cast<std::uint64_t>(k - 1) * ContactRecord::Size);
     return ContactRecord::fromBytes(buf.data(), got);
 }
 
 void ContactFile::writeRecord(std::int32_t k, const ContactRecord& record) {
     requireOpen();
     if (k <= 0) throw RunError(RunError::BadRecordNumber);
-    seek(static_cast<std::uint64_t>(k - 1) * ContactRecord::Size);
-    errno = 0;
-    if (std::fwrite(record.data(), 1, ContactRecord::Size, file_) != ContactRecord::Size ||
-        std::fflush(file_) != 0) {
-        int err = errno;
-        std::clearerr(file_);
-        throw errorFromErrno(err);
+    const std::uint64_t at = static_cast<std::uint64_t>(k - 1) * ContactRecord::Size;
+    const std::uint64_t length = byteLength();
+    if (at + ContactRecord::Size <= length) {
+        if (!fileio::pwriteAll(fd_, record.data(), ContactRecord::Size, static_cast<off_t>(at))) {
+            throw fileio::errorFromErrno(errno);
+        }
+        return;
+    }
+    // The file grows: a gap before the record is filled with the blanks that
+    // reading it gave, and all of it goes in one write at the old end.
+    if (at > length + kLargestGap) throw RunError(RunError::BadRecordNumber);
+    const std::uint64_t from = std::min(at, length);
+    std::string bytes(at - from, ' ');
+    bytes.append(record.data(), ContactRecord::Size);
+    if (!fileio::pwriteAll(fd_, bytes.data(), bytes.size(), static_cast<off_t>(from))) {
+        const int err = errno;
+        // Nothing of a failed record stays behind to be misread later.
+        (void)fileio::ftruncate(fd_, static_cast<off_t>(length));
+        throw fileio::errorFromErrno(err);
     }
 }
 
-void ContactFile::appendRecord(const ContactRecord& record) { writeRecord(recordCount() + 1, record); }
+void ContactFile::appendRecord(const ContactRecord& record) {
+    writeRecord(recordCount() + 1, record);
+}
 
 void ContactFile::forEach(
     const std::function<void(std::int32_t, const ContactRecord&)>& visit) const {
     const std::int32_t count = recordCount();
-    std::vector<char> buf(kChunkRecords * ContactRecord::Size);
-    seek(0);
+    std::vector<char> buf(
+        std::min(kChunkBytes, static_cast<std::size_t>(count) * ContactRecord::Size));
     std::int32_t k = 0;
     while (k < count) {
-        std::size_t want = std::min<std::size_t>(kChunkRecords, static_cast<std::size_t>(count - k));
-        // Reading repositions the stream, so seek before each chunk: a visitor may read too.
-        seek(static_cast<std::uint64_t>(k) * ContactRecord::Size);
-        std::size_t got = std::fread(buf.data(), 1, want * ContactRecord::Size, file_);
-        if (got < want * ContactRecord::Size && std::ferror(file_)) {
-            std::clearerr(file_);
-            throw RunError(RunError::DeviceIoError);
-        }
-        std::clearerr(file_);
+        const std::size_t want =
+            std::min<std::size_t>(kChunkRecords, static_cast<std::size_t>(count - k));
+        const std::size_t got = readAt(fd_, buf.data(), want * ContactRecord::Size,
+                                       static_cast<std::uint64_t>(k) * ContactRecord::Size);
         for (std::size_t i = 0; i < want; ++i) {
-            std::size_t start = i * ContactRecord::Size;
-            std::size_t have = got > start ? std::min(got - start, ContactRecord::Size) : 0;
+            const std::size_t start = i * ContactRecord::Size;
+            const std::size_t have = got > start ? std::min(got - start, ContactRecord::Size) : 0;
             ++k;
             visit(k, ContactRecord::fromBytes(buf.data() + start, have));
         }
+    }
+}
+
+void ContactFile::forEachChunk(
+    const std::function<void(std::string_view, std::uint64_t)>& visit) const {
+    // A small file needs no large buffer; one that grows meanwhile is read to its end.
+    std::vector<char> buf(std::clamp<std::uint64_t>(byteLength(), 1, kChunkBytes));
+    for (std::uint64_t offset = 0;;) {
+        const std::size_t got = readAt(fd_, buf.data(), buf.size(), offset);
+        if (got == 0) return;
+        visit(std::string_view(buf.data(), got), offset);
+        offset += got;
+        if (got < buf.size()) return;
     }
 }
 
@@ -164,114 +215,80 @@ std::vector<ContactRecord> ContactFile::readAll() const {
     return records;
 }
 
-void ContactFile::rewriteAll(const std::function<void(ContactRecord&)>& change) {
-    std::vector<ContactRecord> records = readAll();
-    std::vector<char> buf;
-    buf.reserve(records.size() * ContactRecord::Size);
-    for (ContactRecord& r : records) {
-        change(r);
-        buf.insert(buf.end(), r.data(), r.data() + ContactRecord::Size);
-    }
-    if (buf.empty()) return;
-    seek(0);
-    errno = 0;
-    if (std::fwrite(buf.data(), 1, buf.size(), file_) != buf.size() || std::fflush(file_) != 0) {
-        int err = errno;
-        std::clearerr(file_);
-        throw errorFromErrno(err);
-    }
-}
-
-void ContactFile::compact(std::int32_t recordCountBefore, const std::filesystem::path& tempPath) {
+void ContactFile::replaceRecords(std::int32_t count,
+                                 const std::function<bool(std::int32_t, char*)>& edit,
+                                 bool keepTail) {
     requireOpen();
-    const std::filesystem::path target = path_;
-
-    // A fresh, empty temporary file: records of a leftover one are never picked up.
-    int err = 0;
-    std::FILE* temp = openExisting(tempPath, "wb", err);
-    if (!temp) throw errorFromErrno(err);
-    auto discardTemp = [&] {
-        if (temp) std::fclose(temp);
-        temp = nullptr;
-        std::error_code ec;
-        std::filesystem::remove(tempPath, ec);
-    };
-
-    try {
-        std::vector<char> out;
-        out.reserve(kChunkRecords * ContactRecord::Size);
-        auto flushOut = [&] {
-            errno = 0;
-            if (!out.empty() && std::fwrite(out.data(), 1, out.size(), temp) != out.size()) {
-                throw errorFromErrno(errno ? errno : EIO);
-            }
-            out.clear();
-        };
-        std::int32_t visited = 0;
-        forEach([&](std::int32_t k, const ContactRecord& r) {
-            if (k > recordCountBefore) return;
-            ++visited;
-            if (r.isDeleted()) return;
-            out.insert(out.end(), r.data(), r.data() + ContactRecord::Size);
-            if (out.size() >= kChunkRecords * ContactRecord::Size) flushOut();
-        });
-        // Records 1..n that lie past the current end read as blanks.
-        for (std::int32_t k = visited + 1; k <= recordCountBefore; ++k) {
-            ContactRecord blank = ContactRecord::fromBytes("", 0);
-            out.insert(out.end(), blank.data(), blank.data() + ContactRecord::Size);
-            if (out.size() >= kChunkRecords * ContactRecord::Size) flushOut();
+    requireSameFile();
+    FileReplacement replacement(path_);
+    std::vector<char> buf(
+        std::min(kChunkBytes, static_cast<std::size_t>(count) * ContactRecord::Size));
+    for (std::int32_t k = 0; k < count;) {
+        const std::size_t want =
+            std::min<std::size_t>(kChunkRecords, static_cast<std::size_t>(count - k));
+        const std::size_t bytes = want * ContactRecord::Size;
+        const std::size_t got =
+            readAt(fd_, buf.data(), bytes, static_cast<std::uint64_t>(k) * ContactRecord::Size);
+        // Records that lie past the end read as blanks.
+        std::fill(buf.begin() + static_cast<std::ptrdiff_t>(got),
+                  buf.begin() + static_cast<std::ptrdiff_t>(bytes), ' ');
+        // The records kept move up over those dropped, within the buffer.
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < want; ++i) {
+            char* record = buf.data() + i * ContactRecord::Size;
+            if (!edit(++k, record)) continue;
+            if (kept != i)
+                std::memmove(buf.data() + kept * ContactRecord::Size, record, ContactRecord::Size);
+            ++kept;
         }
-        flushOut();
-        syncToDisk(temp);
-        if (std::fclose(temp) != 0) {
-            temp = nullptr;
-            throw errorFromErrno(errno);
-        }
-        temp = nullptr;
-    } catch (...) {
-        discardTemp();
-        throw;
+        replacement.write(std::string_view(buf.data(), kept * ContactRecord::Size));
     }
-
-    close();
-    std::error_code ec;
-    std::filesystem::rename(tempPath, target, ec);
-    if (ec) {
-        discardTemp();
-        open(target);
-        throw RunError(RunError::PathFileAccessError);
+    // A piece of a record too short to count stays as it was.
+    const std::uint64_t counted = static_cast<std::uint64_t>(count) * ContactRecord::Size;
+    const std::uint64_t length = byteLength();
+    if (keepTail && length > counted) {
+        std::string tail(length - counted, ' ');
+        tail.resize(readAt(fd_, tail.data(), tail.size(), counted));
+        replacement.write(tail);
     }
-    open(target);
+    // The new file is locked before its name appears, so no other program
+    // can take it in between.
+    lockFile(replacement.fd());
+    replacement.commit();
+    adopt(replacement);
 }
 
-void CompactContactFile(ContactFile& file, std::int32_t recordCountBefore,
-                        const std::filesystem::path& programFolder) {
-    // The temporary file lives beside the contact file so that the final
-    // rename is atomic; for the default file that is the program folder.
-    std::filesystem::path folder = file.path().parent_path();
-    if (folder.empty()) folder = programFolder;
-    file.compact(recordCountBefore, folder / "Tempf");
+void ContactFile::rewriteAll(const std::function<void(ContactRecord&)>& change) {
+    const std::int32_t count = recordCount();
+    if (count == 0) return;
+    replaceRecords(
+        count,
+        [&](std::int32_t, char* bytes) {
+            ContactRecord r = ContactRecord::fromBytes(bytes);
+            change(r);
+            std::memcpy(bytes, r.data(), ContactRecord::Size);
+            return true;
+        },
+        true);
 }
 
-void deleteRecord(ContactFile& file, std::int32_t k, const std::filesystem::path& programFolder) {
-    const std::int32_t n = file.recordCount();
-    const ContactRecord original = file.readRecord(k);
-    ContactRecord marked = original;
-    marked.set(Field::FirstName, ContactRecord::DeletedMarker);
-    file.writeRecord(k, marked);
-    std::filesystem::path path = file.path();
-    file.close();
-    // Reopening must not conjure up an empty file where the contact file vanished.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) throw RunError(RunError::FileNotFound);
-    file.open(path);
-    try {
-        CompactContactFile(file, n, programFolder);
-    } catch (...) {
-        // The contact stays as it was rather than half deleted.
-        if (file.isOpen()) file.writeRecord(k, original);
-        throw;
-    }
+void ContactFile::compact(std::int32_t recordCountBefore, std::int32_t drop) {
+    replaceRecords(
+        recordCountBefore,
+        [&](std::int32_t k, const char* bytes) {
+            return k != drop && std::string_view(bytes, ContactRecord::DeletedMarker.size()) !=
+                                    ContactRecord::DeletedMarker;
+        },
+        false);
+}
+
+void CompactContactFile(ContactFile& file, std::int32_t recordCountBefore) {
+    file.compact(recordCountBefore);
+}
+
+void deleteRecord(ContactFile& file, std::int32_t k) {
+    if (k <= 0) throw RunError(RunError::BadRecordNumber);
+    file.compact(file.recordCount(), k);
 }
 
 }  // namespace varnel

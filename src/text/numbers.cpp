@@ -1,12 +1,32 @@
 #include "text/numbers.h"
 
+#include <charconv>
 #include <cmath>
 #include <string>
+#include <system_error>
 
 #include "store/run_error.h"
 #include "text/strings.h"
 
 namespace varnel {
+
+namespace {
+
+// Decimal exponent of the leading significant digit of `mantissa` ("-0.0012"
+// gives -3), or 0 when every digit is 0.
+long leadingExponent(std::string_view mantissa) {
+    const std::size_t point = mantissa.find('.');
+    const std::string_view whole = mantissa.substr(0, point);
+    const std::size_t firstWhole = whole.find_first_not_of("-0");
+    if (firstWhole != std::string_view::npos)
+        return static_cast<long>(whole.size() - firstWhole) - 1;
+    if (point == std::string_view::npos) return 0;
+    const std::size_t firstFraction = mantissa.find_first_not_of('0', point + 1);
+    if (firstFraction == std::string_view::npos) return 0;
+    return -static_cast<long>(firstFraction - point);
+}
+
+}  // namespace
 
 double leadingNumber(std::string_view text) {
     std::size_t i = 0;
@@ -36,23 +56,37 @@ double leadingNumber(std::string_view text) {
         }
     }
     if (!any) return 0.0;
-    double value = std::stod(digits);
+    const std::size_t mantissaLength = digits.size();
+    // The exponent, capped so that its value stays countable; far past the
+    // range of a double either way.
+    long exponent = 0;
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t j = i + 1;
-        int sign = 1;
-        if (j < n && (text[j] == '+' || text[j] == '-')) {
-            if (text[j] == '-') sign = -1;
-            ++j;
-        }
-        int exponent = 0;
+        bool negative = false;
+        if (j < n && (text[j] == '+' || text[j] == '-')) negative = text[j++] == '-';
         bool expDigits = false;
-        while (j < n && text[j] >= '0' && text[j] <= '9' && exponent < 400) {
-            exponent = exponent * 10 + (text[j] - '0');
+        for (; j < n && text[j] >= '0' && text[j] <= '9'; ++j) {
+            if (exponent < 100000) exponent = exponent * 10 + (text[j] - '0');
             expDigits = true;
-            ++j;
         }
-        if (expDigits) value *= std::pow(10.0, sign * exponent);
+        if (expDigits) {
+            if (negative) exponent = -exponent;
+            digits += 'e';
+            digits += std::to_string(exponent);
+        }
     }
+    // from_chars ignores the locale and never throws: a value past the range
+    // of a double is reported, and becomes an infinity or a signed zero.
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        const bool negative = digits.front() == '-';
+        const long magnitude =
+            leadingExponent(std::string_view(digits).substr(0, mantissaLength)) + exponent;
+        if (magnitude > 0) return negative ? -HUGE_VAL : HUGE_VAL;
+        return negative ? -0.0 : 0.0;
+    }
+    if (ec != std::errc()) return 0.0;
     return value;
 }
 

@@ -8,7 +8,8 @@ namespace varnel {
 
 // The number that the leading characters of `text` form, blanks skipped;
 // 0 when the text does not begin with a number. "12abc" -> 12, " -3.5" -> -3.5,
-// "abc" -> 0, "1e3" -> 1000.
+// "abc" -> 0, "1e3" -> 1000. Never throws: a number past the range of a
+// double reads as an infinity, one too small as zero.
 double leadingNumber(std::string_view text);
 
 // True when the whole text is a number: surrounding spaces, an optional sign,

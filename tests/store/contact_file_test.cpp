@@ -1,7 +1,9 @@
 #include "store/contact_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include "store/file_io.h"
 #include "store/run_error.h"
 #include "support/temp_dir.h"
 
@@ -159,6 +161,47 @@ TEST(ContactFileTest, WritePastTheEndExtendsTheFile) {
     EXPECT_EQ(f.readRecord(2).get(Field::LastName), "Ng");
 }
 
+TEST(ContactFileTest, AppendingBehindACutOffRecordFillsItWithTheBlanksItReadAs) {
+    TempDir dir;
+    const ContactRecord ann = contact("Ann", "Lee");
+    const std::string cut(ann.data(), 300);
+    writeFileBytes(dir / "x.DAT", std::string(ann.data(), 518) + cut);
+    ContactFile f;
+    f.open(dir / "x.DAT");
+    ASSERT_EQ(f.recordCount(), 2);
+    const ContactRecord shown = f.readRecord(2);
+    f.appendRecord(contact("Bo", "Ng"));
+    EXPECT_EQ(readFileBytes(dir / "x.DAT"), std::string(ann.data(), 518) +
+                                                std::string(shown.data(), 518) +
+                                                std::string(contact("Bo", "Ng").data(), 518));
+}
+
+TEST(ContactFileTest, AWholeFileRewriteCompletesACountedPieceAndKeepsAnUncountedOne) {
+    const std::string ann(contact("Ann", "Lee").data(), 518);
+    struct Case {
+        std::size_t piece;  // bytes of a third record
+        std::string after;
+    };
+    auto switched = [](std::string bytes) {
+        for (std::size_t at = 515; at < bytes.size(); at += 518) bytes[at] = '0';
+        return bytes;
+    };
+    const Case cases[] = {
+        // 2.58 records count as 3: the third is read blank-filled and written whole.
+        {300, switched(ann + ann + ann.substr(0, 300) + std::string(218, ' '))},
+        // 2.39 records count as 2: the piece is no record and stays as it was.
+        {200, switched(ann + ann) + ann.substr(0, 200)},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        writeFileBytes(dir / "x.DAT", ann + ann + ann.substr(0, c.piece));
+        ContactFile f;
+        f.open(dir / "x.DAT");
+        f.rewriteAll([](ContactRecord& r) { r.set(Field::BdayReminder, "0"); });
+        EXPECT_EQ(readFileBytes(dir / "x.DAT"), c.after) << c.piece;
+    }
+}
+
 TEST(ContactFileTest, WholeFileVisitsMatchRecordReads) {
     TempDir dir;
     ContactFile f;
@@ -186,52 +229,98 @@ protected:
 };
 
 TEST_F(Deletion, MiddleRecordMovesTheFollowingOneDown) {
-    deleteRecord(file, 2, dir.path());
+    deleteRecord(file, 2);
     std::string after = readFileBytes(dir / "VRN_Contacts.DAT");
     EXPECT_EQ(after, original.substr(0, 518) + original.substr(1036, 518));
     EXPECT_EQ(file.recordCount(), 2);
     EXPECT_TRUE(file.isOpen());
-    EXPECT_FALSE(std::filesystem::exists(dir / "Tempf"));
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"VRN_Contacts.DAT"});
 }
 
 TEST_F(Deletion, LastRecord) {
-    deleteRecord(file, 3, dir.path());
+    deleteRecord(file, 3);
     EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT"), original.substr(0, 1036));
 }
 
 TEST_F(Deletion, OnlyRecordLeavesAnEmptyFile) {
-    deleteRecord(file, 3, dir.path());
-    deleteRecord(file, 2, dir.path());
-    deleteRecord(file, 1, dir.path());
+    deleteRecord(file, 3);
+    deleteRecord(file, 2);
+    deleteRecord(file, 1);
     EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT").size(), 0u);
     EXPECT_EQ(file.recordCount(), 0);
 }
 
-TEST_F(Deletion, LeftoverTemporaryFileIsNotPickedUp) {
-    writeFileBytes(dir / "Tempf", original + original);
-    deleteRecord(file, 1, dir.path());
+TEST_F(Deletion, LeftoverTemporaryFilesAreNeverReadAndOnlyTheFilesOwnAreRemoved) {
+    // What killed deletions of this and older versions may have left behind.
+    const std::string leftovers[] = {"Tempf", "VRN_Contacts.DAT.new-AbC123", "Other.DAT.new-AbC123",
+                                     "VRN_Contacts.DAT.new-mine"};
+    for (const std::string& leftover : leftovers)
+        writeFileBytes(dir / leftover, original + original);
+    file.open(dir / "VRN_Contacts.DAT");
+    deleteRecord(file, 1);
     EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT"), original.substr(518));
+    EXPECT_EQ(dir.names(),
+              (std::vector<std::string>{"Other.DAT.new-AbC123", "Tempf", "VRN_Contacts.DAT",
+                                        "VRN_Contacts.DAT.new-mine"}));
+    EXPECT_EQ(readFileBytes(dir / "Tempf"), original + original);
 }
 
 TEST_F(Deletion, FailureLeavesTheOldFileWholeAndReportsIt) {
-    // A folder in the temporary file's place cannot be written, even by root.
-    std::filesystem::create_directory(dir / "Tempf");
-    EXPECT_THROW(deleteRecord(file, 2, dir.path()), RunError);
+    for (unsigned call : {fileio::Write, fileio::Sync, fileio::Rename}) {
+        fileio::setFault({call, 1, fileio::Fault::Fail, EIO});
+        EXPECT_THROW(deleteRecord(file, 2), RunError);
+        fileio::clearFault();
+        EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT"), original);
+        EXPECT_TRUE(file.isOpen());
+        EXPECT_EQ(file.recordCount(), 3);
+        EXPECT_EQ(dir.names(), std::vector<std::string>{"VRN_Contacts.DAT"});
+    }
+}
+
+TEST_F(Deletion, KeepsTheModeAndReplacesTheTargetOfALink) {
+    ::chmod((dir / "VRN_Contacts.DAT").c_str(), 0640);
+    std::filesystem::create_symlink("VRN_Contacts.DAT", dir / "Link.DAT");
+    file.open(dir / "Link.DAT");
+    deleteRecord(file, 1);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "Link.DAT"));
+    EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT"), original.substr(518));
+    EXPECT_EQ(std::filesystem::status(dir / "VRN_Contacts.DAT").permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
+    EXPECT_EQ(file.recordCount(), 2);
+}
+
+TEST_F(Deletion, AReadOnlyContactFileIsRefusedAndLeftAlone) {
+    file.close();
+    ::chmod((dir / "VRN_Contacts.DAT").c_str(), 0444);
+    try {
+        file.open(dir / "VRN_Contacts.DAT");
+        ADD_FAILURE() << "opened";
+    } catch (const RunError& e) {
+        EXPECT_EQ(e.number(), 75);
+    }
     EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT"), original);
-    EXPECT_TRUE(file.isOpen());
-    EXPECT_EQ(file.recordCount(), 3);
 }
 
 TEST_F(Deletion, FileRemovedBehindTheProgramIsFileNotFoundAndNotRecreated) {
     std::filesystem::remove(dir / "VRN_Contacts.DAT");
     try {
-        deleteRecord(file, 2, dir.path());
+        deleteRecord(file, 2);
         FAIL() << "deleted";
     } catch (const RunError& e) {
         EXPECT_EQ(e.number(), 53);
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "VRN_Contacts.DAT"));
-    EXPECT_FALSE(std::filesystem::exists(dir / "Tempf"));
+    EXPECT_TRUE(dir.names().empty());
+}
+
+TEST_F(Deletion, TheLiveFileNeverCarriesTheMarker) {
+    // The one write of a deletion is the new file's, and it holds only the survivors.
+    fileio::setFault({fileio::Write, 0, fileio::Fault::Fail, 0});
+    deleteRecord(file, 2);
+    EXPECT_EQ(fileio::countedCalls(), 1);
+    fileio::clearFault();
+    EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT").find("*DELETED*"), std::string::npos);
 }
 
 TEST_F(Deletion, CompactionDropsEveryMarkedRecord) {
@@ -239,7 +328,7 @@ TEST_F(Deletion, CompactionDropsEveryMarkedRecord) {
     r.set(Field::FirstName, "*DELETED*");
     file.writeRecord(1, r);
     file.writeRecord(3, r);
-    CompactContactFile(file, 3, dir.path());
+    CompactContactFile(file, 3);
     EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT"), original.substr(518, 518));
 }
 

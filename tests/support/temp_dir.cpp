@@ -1,5 +1,6 @@
 #include "support/temp_dir.h"
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <iterator>
@@ -29,6 +30,15 @@ TempDir::~TempDir() {
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ec);
     std::filesystem::remove_all(path_, ec);
+}
+
+std::vector<std::string> TempDir::names() const {
+    std::vector<std::string> all;
+    for (const auto& e : std::filesystem::directory_iterator(path_)) {
+        all.push_back(e.path().filename().string());
+    }
+    std::sort(all.begin(), all.end());
+    return all;
 }
 
 std::string readFileBytes(const std::filesystem::path& path) {

@@ -2,6 +2,7 @@
 // A fresh folder per test, removed afterwards.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace varnel::testing {
 
@@ -14,6 +15,8 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    // The names of the folder's entries, sorted: to see what a test left behind.
+    std::vector<std::string> names() const;
 
 private:
     std::filesystem::path path_;

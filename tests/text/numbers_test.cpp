@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 #include "store/run_error.h"
 
 namespace varnel {
@@ -24,6 +27,40 @@ TEST(LeadingNumber, TextWithoutANumberIsZero) {
     EXPECT_DOUBLE_EQ(leadingNumber("-"), 0);
     EXPECT_DOUBLE_EQ(leadingNumber("."), 0);
     EXPECT_DOUBLE_EQ(leadingNumber("   "), 0);
+}
+
+TEST(LeadingNumber, NumbersPastTheRangeOfADoubleNeverThrow) {
+    const std::string tiny = "0." + std::string(400, '0') + "1";
+    struct Case {
+        std::string text;
+        double expected;
+    };
+    const Case cases[] = {
+        {std::string(309, '9'), HUGE_VAL},
+        {"-" + std::string(309, '9') + "abc", -HUGE_VAL},
+        {std::string(308, '9'), 1e308},
+        {tiny, 0.0},
+        {"-" + tiny, 0.0},
+        {"1e999999999999", HUGE_VAL},
+        {"1e-999999999999", 0.0},
+        {"0e999999", 0.0},
+        {"000000000000000000000000000000000000000001e-5", 1e-5},
+        {"0.000000000000000000000000000000000000000001e45", 1000.0},
+        {"12.5e", 12.5},
+        {"2e+", 2.0},
+        {"-.5e1x", -5.0},
+    };
+    for (const Case& c : cases) {
+        double value = 0;
+        EXPECT_NO_THROW(value = leadingNumber(c.text)) << c.text;
+        if (std::isinf(c.expected)) {
+            EXPECT_EQ(value, c.expected) << c.text;
+        } else {
+            EXPECT_DOUBLE_EQ(value, c.expected) << c.text;
+        }
+    }
+    // Whole-number conversions of such a value are the classic overflow.
+    EXPECT_THROW(toInt16(leadingNumber(std::string(309, '9'))), RunError);
 }
 
 TEST(NumericText, AcceptsSignDigitsOnePointAndSurroundingSpaces) {

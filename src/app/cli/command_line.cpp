@@ -21,6 +21,13 @@ const std::vector<Command>& commands() {
          "every contact to a CSV, text or vCard file", runExport},
         {"list", "CONTACTS.DAT [--search FIELD=TEXT] [--sort first|last]",
          "the contacts as tab-separated text", runList},
+        {"check", "CONTACTS.DAT",
+         "is it a sound contact file? One line per damaged record, then a summary; exit 0 when "
+         "sound, 1 when records are damaged or it is no contact file",
+         runCheck},
+        {"delete", "CONTACTS.DAT RECORD",
+         "deletes one record as the contact browser does; the records after it move down",
+         runDelete},
         {"labels",
          "CONTACTS.DAT [--search FIELD=TEXT] [--sort first|last] [--bold] [--italic] "
          "(-o OUT.pdf | --printer NAME)",

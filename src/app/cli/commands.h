@@ -14,6 +14,8 @@ struct Command {
 int runImport(const Args& args, CommandEnv& env);
 int runExport(const Args& args, CommandEnv& env);
 int runList(const Args& args, CommandEnv& env);
+int runCheck(const Args& args, CommandEnv& env);
+int runDelete(const Args& args, CommandEnv& env);
 // The printing words.
 int runLabels(const Args& args, CommandEnv& env);
 int runLabel(const Args& args, CommandEnv& env);

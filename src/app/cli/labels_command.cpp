@@ -6,6 +6,7 @@
 #include "app/cli/contact_search.h"
 #include "app/cli/print_words.h"
 #include "listing/result_labels.h"
+#include "store/run_error.h"
 
 namespace varnel::cli {
 
@@ -22,8 +23,13 @@ int runLabels(const Args& args, CommandEnv& env) {
     if (!std::filesystem::is_regular_file(path))
         return failure(env, path.string(), "File not found");
     ContactFile file;
-    file.open(path);
-    const ContactList list = listContacts(file, *query);
+    ContactList list;
+    try {
+        file.open(path);
+        list = listContacts(file, *query);
+    } catch (const RunError& e) {
+        return failure(env, path.string(), e.description());
+    }
 
     BatchDialogs dialogs(env.dialogs);
     return runPrinting(env, word->target, dialogs, [&](BatchDialogs& d, Printer& printer) {

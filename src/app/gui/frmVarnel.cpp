@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "app/contact_file_open.h"
 #include "ports/gui/qt_text.h"
 #include "store/run_error.h"
 #include "text/strings.h"
@@ -418,7 +419,11 @@ void frmVarnel::Form_Load() {
         writeComposer(s);
         hideUninstallerFile();
         const std::filesystem::path path = ctx_.programFolder / kDefaultFile;
-        ctx_.contactFile.open(path);
+        if (!openCheckedContactFile(ctx_.contactFile, path, ctx_.dialogs)) {
+            // No file is open: the contact commands stay disabled until New or Open.
+            restoreUninstallerFile();
+            return;
+        }
         txtFileNam = QString::fromStdString(path.string());
         txtFileTitle = "VRN_Contacts";
         ctx_.contactFile.recordCount();
@@ -442,13 +447,14 @@ void frmVarnel::openChosenFile(const QString& title, bool isOpen) {
         request.filterDescription = "Data Files (*.DAT)";
         request.filterPattern = "*.DAT";
         FileDialogResult chosen = ctx_.dialogs.openFileDialog(request);
-        if (chosen.path.empty()) {
-            // Cancelled: everything stays as it was, the previous file open again.
+        // Cancelled, or a file refused: everything stays as it was, the
+        // previous file open again.
+        if (chosen.path.empty() ||
+            !openCheckedContactFile(ctx_.contactFile, chosen.path, ctx_.dialogs)) {
             if (hadFile) ctx_.contactFile.open(previous);
             restoreUninstallerFile();
             return;
         }
-        ctx_.contactFile.open(chosen.path);
         txtFileNam = QString::fromStdString(chosen.path);
         txtFileTitle = QString::fromStdString(replaceAll(chosen.fileTitle, ".DAT", ""));
         setWindowTitle("Varnel  [" + txtFileTitle + "]");

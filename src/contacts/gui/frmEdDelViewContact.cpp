@@ -340,7 +340,7 @@ void frmEdDelViewContact::cmdDelete_Click() {
     trapped([&] {
         // The message follows the compaction, so it is never shown for a
         // deletion that did not happen.
-        deleteContact(ctx_.contactFile, ctx_.CurrentRecord, ctx_.programFolder);
+        deleteContact(ctx_.contactFile, ctx_.CurrentRecord);
         deleted = true;
     });
     if (!deleted) return;

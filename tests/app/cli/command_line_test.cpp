@@ -2,25 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "app/cli/arguments.h"
+#include "app/cli/cli_outcome.h"
 
 namespace varnel::cli {
 namespace {
-
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const Args& args) {
-    std::ostringstream out, err;
-    CommandEnv env{out, err, {}, nullptr};
-    int code = runCommandLine(args, env);
-    return {code, out.str(), err.str()};
-}
 
 TEST(CommandLine, HelpVersionAndUnknownWords) {
     Outcome help = run({"--help"});

@@ -157,9 +157,11 @@ TEST_F(PrintWords, LabelsPrintTheListedContactsInTheListsOrder) {
         r.set(Field::Zip, "62704");
         file.appendRecord(r);
     }
+    file.close();  // one Varnel at a time on a contact file
     const Outcome o = run({"labels", (dir / "c.DAT").string(), "--search", "city=spring", "--sort",
                            "last", "--italic", "-o", "l.pdf"});
     ASSERT_EQ(o.code, Success) << o.err;
+    file.open(dir / "c.DAT");
     const Document window = windowPrints([&](Dialogs& d, Printer& p) {
         ContactList list;
         list.add(buildListLines(file, ListQuery{2, "spring", 1, ListDisplay::Street}));
@@ -169,6 +171,11 @@ TEST_F(PrintWords, LabelsPrintTheListedContactsInTheListsOrder) {
     ASSERT_EQ(printed().placements.size(), 9u);
     EXPECT_EQ(printed().placements[0].text, "Zoe Adams");  // Adams before Moss and Young
     EXPECT_EQ(printed().title, "Search-result labels - c");
+
+    // While the window has the file open, the word is refused.
+    const Outcome busy = run({"labels", (dir / "c.DAT").string(), "-o", "l.pdf"});
+    EXPECT_EQ(busy.code, Failure);
+    EXPECT_EQ(busy.err.rfind("varnel: " + (dir / "c.DAT").string() + ": ", 0), 0u) << busy.err;
 }
 
 TEST_F(PrintWords, CalibrationAndCutLines) {

@@ -253,15 +253,75 @@ TEST_F(MainWindow, CancelInTheErrorBoxEndsTheProgram) {
     EXPECT_TRUE(w.isClosed());
 }
 
-TEST_F(MainWindow, OpeningAFileThatIsNoContactFileChangesNoByte) {
+TEST_F(MainWindow, FilesThatCannotBeOpenedAreRefusedAndThePreviousFileStaysOpen) {
+    const std::string picture =
+        std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) + std::string(3000, '\x7f');
+    writeFileBytes(dir / "notes.DAT", "just some text\nnot 518 bytes long\n");
+    writeFileBytes(dir / "Photo.DAT", picture);
+    ContactFile elsewhere;  // as another Varnel holds it
+    elsewhere.open(dir / "Busy.DAT");
+    struct Case {
+        const char* name;
+        QAction* frmVarnel::*command;
+        std::string box;
+    };
+    const Case cases[] = {
+        {"notes.DAT", &frmVarnel::mnuFileOpen, "Open|notes.DAT is not a Varnel contact file."},
+        {"Photo.DAT", &frmVarnel::mnuFileOpen, "Open|Photo.DAT is not a Varnel contact file."},
+        {"Photo.DAT", &frmVarnel::mnuFileNew, "Open|Photo.DAT is not a Varnel contact file."},
+        {"Busy.DAT", &frmVarnel::mnuFileOpen, "Open|Busy.DAT is already open in another Varnel."},
+    };
     frmVarnel& w = start();
-    const std::string odd = "just some text\nnot 518 bytes long\n";
-    writeFileBytes(dir / "notes.DAT", odd);
-    dialogs.queueFile((dir / "notes.DAT").string(), "notes.DAT");
+    writeFileBytes(dir / "A.DAT", record("Ann", "0"));
+    dialogs.queueFile((dir / "A.DAT").string(), "A.DAT");
     w.mnuFileOpen->trigger();
-    EXPECT_EQ(readFileBytes(dir / "notes.DAT"), odd);
-    EXPECT_EQ(ctx.contactFile.recordCount(), 0);
-    EXPECT_TRUE(dialogs.messages().empty());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string before = readFileBytes(dir / c.name);
+        dialogs.log.clear();
+        dialogs.queueFile((dir / c.name).string(), c.name);
+        (w.*c.command)->trigger();
+        EXPECT_EQ(dialogs.messages(), std::vector<std::string>{c.box});
+        EXPECT_EQ(readFileBytes(dir / c.name), before);
+        EXPECT_EQ(ctx.contactFile.path(), dir / "A.DAT");
+        EXPECT_TRUE(ctx.contactFile.isOpen());
+        EXPECT_EQ(w.windowTitle(), "Varnel  [A]");
+        EXPECT_EQ(w.txtFileNam.toStdString(), (dir / "A.DAT").string());
+        EXPECT_TRUE(allContactCommands(true));
+        EXPECT_TRUE(w.mnuFileBdayOn->isEnabled());
+    }
+}
+
+TEST_F(MainWindow, AFileWithADamagedRecordOpensAndNamesIt) {
+    frmVarnel& w = start();
+    const std::string bytes = record("Ann", "1") + record("Bo", "1").substr(0, 400);
+    writeFileBytes(dir / "Torn.DAT", bytes);
+    dialogs.queueFile((dir / "Torn.DAT").string(), "Torn.DAT");
+    w.mnuFileOpen->trigger();
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{"Open|Torn.DAT has a damaged record: 2.\r\nFind it in the "
+                                       "contact browser to mend or delete it."});
+    EXPECT_EQ(ctx.contactFile.path(), dir / "Torn.DAT");
+    EXPECT_EQ(w.windowTitle(), "Varnel  [Torn]");
+    EXPECT_EQ(readFileBytes(dir / "Torn.DAT"), bytes);
+}
+
+TEST_F(MainWindow, StartUpOnADefaultFileThatIsNoContactFileOpensNone) {
+    const std::string random(518, '\x13');
+    writeFileBytes(dir / "VRN_Contacts.DAT", random);
+    frmVarnel& w = start();
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{"Open|VRN_Contacts.DAT is not a Varnel contact file."});
+    EXPECT_FALSE(ctx.contactFile.isOpen());
+    EXPECT_TRUE(allContactCommands(false));
+    EXPECT_TRUE(w.txtFileNam.isEmpty());
+    EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT"), random);
+    // File > Open still works.
+    writeFileBytes(dir / "A.DAT", record("Ann", "1"));
+    dialogs.queueFile((dir / "A.DAT").string(), "A.DAT");
+    w.mnuFileOpen->trigger();
+    EXPECT_TRUE(ctx.contactFile.isOpen());
+    EXPECT_TRUE(allContactCommands(true));
 }
 
 TEST_F(MainWindow, ShutdownWritesThePositionInTwips) {
