@@ -3,6 +3,7 @@
 
 #include "app/gui/frmVarnel.h"
 #include "contacts/gui/frmEdDelViewContact.h"
+#include "listing/contact_builder.h"
 #include "listing/gui/frmViewAll.h"
 #include "printing/font_metrics.h"
 #include "store/run_error.h"
@@ -300,14 +301,12 @@ TEST_F(MainWindowPrinting, TheAlignmentPageDrawsEveryLabelOfTheChosenSheet) {
 }
 
 TEST_F(MainWindowPrinting, TheListWindowAndTheBrowserPreviewTheirPrintouts) {
-    ContactRecord r;
-    r.set(Field::FirstName, "Ann");
-    r.set(Field::LastName, "Smith");
-    r.set(Field::Street1, "12 Main St");
-    r.set(Field::City, "Springfield");
-    r.set(Field::State, "IL");
-    r.set(Field::Zip, "62704");
-    ctx.contactFile.appendRecord(r);
+    ctx.contactFile.appendRecord(testing::makeContact({.first = "Ann",
+                                                       .last = "Smith",
+                                                       .street1 = "12 Main St",
+                                                       .city = "Springfield",
+                                                       .state = "IL",
+                                                       .zip = "62704"}));
 
     frmViewAll* list = frmViewAll::open(ctx, w);
     list->cmdACGetReport->click();
