@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QPrinterInfo>
 #include <iostream>
 
 #include "app/app_context.h"
@@ -9,6 +10,20 @@
 #include "ports/gui/qt_printer.h"
 
 namespace {
+
+// A printer that prints without a dialog: to the PDF file of -o, or to the
+// system printer --printer names (none when no such printer exists).
+std::unique_ptr<varnel::Printer> makePrinter(const varnel::cli::PrintTarget& target) {
+    auto printer = std::make_unique<varnel::QtPrinter>();
+    if (target.printerName.empty()) {
+        printer->printToPdf(QString::fromStdString(target.pdfPath.string()));
+        return printer;
+    }
+    const QString name = QString::fromStdString(target.printerName);
+    if (!QPrinterInfo::availablePrinterNames().contains(name)) return nullptr;
+    printer->printTo(name);
+    return printer;
+}
 
 // A command word runs without a window; Qt is there only for printing and the
 // program folder, on the offscreen platform unless the caller chose one.
@@ -23,7 +38,9 @@ int runCommandLine(int argc, char** argv) {
     QGuiApplication::setApplicationName("Varnel");
     QGuiApplication::setApplicationVersion(VARNEL_VERSION);
 
-    varnel::cli::CommandEnv env{std::cout, std::cerr, varnel::programFolder(), nullptr};
+    varnel::QtDialogs settings;  // its settings store only: a command shows no box
+    varnel::cli::CommandEnv env{std::cout, std::cerr, varnel::programFolder(), makePrinter,
+                                &settings};
     varnel::cli::Args args(argv + 1, argv + argc);
     return varnel::cli::runCommandLine(args, env);
 }

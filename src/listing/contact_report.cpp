@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "printing/print_flow.h"
 #include "store/run_error.h"
 #include "text/numbers.h"
 #include "text/strings.h"
@@ -90,6 +91,17 @@ PrintOutcome printContactReport(const ReportRequest& request, Dialogs& dialogs, 
         selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
         std::erase_if(selected, [&](std::size_t p) { return p >= request.list.size(); });
 
+        std::vector<std::string> lines;
+        lines.reserve(request.list.size());
+        for (const ListLine& line : request.list.lines()) lines.push_back(line.text);
+        const auto report = [&] {
+            Document doc = reportDocument(lines, request.display, request.fileTitle);
+            doc.title = documentTitle("Contact report", request.fileTitle);
+            return doc;
+        };
+        if (request.mode == PrintMode::Preview && !previewAccepted(report(), dialogs, printer))
+            return PrintOutcome::Cancelled;
+
         const int pages = reportPageEstimate(request.list.size());
         PrintDialogOptions options;
         options.minPage = 1;
@@ -109,16 +121,14 @@ PrintOutcome printContactReport(const ReportRequest& request, Dialogs& dialogs, 
             } else {
                 for (std::size_t p : selected) texts.push_back(request.list[p].text);
             }
-            printer.submit(reportSelectionDocument(texts));
+            Document doc = reportSelectionDocument(texts);
+            doc.title = documentTitle("Contact report", request.fileTitle);
+            submitCalibrated(std::move(doc), dialogs, printer);
             return PrintOutcome::Printed;
         }
 
-        std::vector<std::string> lines;
-        lines.reserve(request.list.size());
-        for (const ListLine& line : request.list.lines()) lines.push_back(line.text);
-        for (int copy = 0; copy < copiesOf(chosen); ++copy) {
-            printer.submit(reportDocument(lines, request.display, request.fileTitle));
-        }
+        const Document doc = report();
+        for (int copy = 0; copy < copiesOf(chosen); ++copy) submitCalibrated(doc, dialogs, printer);
         return PrintOutcome::Printed;
     } catch (const RunError&) {
         return printerProblem(dialogs, printer);

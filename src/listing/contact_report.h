@@ -8,6 +8,7 @@
 
 #include "listing/contact_list.h"
 #include "listing/print_command.h"
+#include "printing/print_flow.h"
 #include "printing/text_page.h"
 
 namespace varnel {
@@ -35,6 +36,7 @@ struct ReportRequest {
     std::string headerSelectedText;  // selected text of txtViewAllHeader
     bool focusOnTextBox = false;     // the heading box has the focus
     std::string fileTitle;           // the main window's txtFileTitle
+    PrintMode mode = PrintMode::Print;
 };
 
 PrintOutcome printContactReport(const ReportRequest& request, Dialogs& dialogs, Printer& printer);

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "printing/print_flow.h"
 #include "store/run_error.h"
 #include "text/strings.h"
 
@@ -103,17 +104,23 @@ Document detailSelectionDocument(const std::string& selectedText) {
 PrintOutcome printDetailSheet(const DetailSheetRequest& request, Dialogs& dialogs,
                               Printer& printer) {
     try {
+        const std::string title = documentTitle("Contact detail sheet", request.fileTitle);
+        Document sheet = detailSheetDocument(request.values, request.dateText);
+        sheet.title = title;
+        if (request.mode == PrintMode::Preview && !previewAccepted(sheet, dialogs, printer))
+            return PrintOutcome::Cancelled;
         const PrintDialogResult chosen = printer.showPrintDialog(
             PrintDialogOptions{.printToFileDisabled = false, .selectionOffered = true});
         if (chosen.cancelled) return PrintOutcome::Cancelled;
         if (chosen.selection) {
             if (!request.focusOnTextBox) return PrintOutcome::Refused;
-            printer.submit(detailSelectionDocument(request.selectedText));
+            Document selection = detailSelectionDocument(request.selectedText);
+            selection.title = title;
+            submitCalibrated(std::move(selection), dialogs, printer);
             return PrintOutcome::Printed;
         }
-        for (int copy = 0; copy < copiesOf(chosen); ++copy) {
-            printer.submit(detailSheetDocument(request.values, request.dateText));
-        }
+        for (int copy = 0; copy < copiesOf(chosen); ++copy)
+            submitCalibrated(sheet, dialogs, printer);
         return PrintOutcome::Printed;
     } catch (const RunError&) {
         return printerProblem(dialogs, printer, kDetailPrinterErrorTitle);

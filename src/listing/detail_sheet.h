@@ -4,6 +4,7 @@
 #include <string>
 
 #include "listing/print_command.h"
+#include "printing/print_flow.h"
 #include "printing/text_page.h"
 
 namespace varnel {
@@ -30,6 +31,8 @@ struct DetailSheetRequest {
     std::string dateText;
     bool focusOnTextBox = false;  // a text box of the browser has the focus
     std::string selectedText;     // its selected text
+    std::string fileTitle;        // the open contact file, for the document's title
+    PrintMode mode = PrintMode::Print;
 };
 
 PrintOutcome printDetailSheet(const DetailSheetRequest& request, Dialogs& dialogs,

@@ -1,8 +1,15 @@
 #include "listing/result_labels.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
+#include <utility>
 
+#include "printing/font_metrics.h"
+#include "printing/label_stock.h"
 #include "printing/margin_file.h"
+#include "printing/page_geometry.h"
+#include "printing/print_flow.h"
 #include "store/run_error.h"
 #include "text/strings.h"
 
@@ -18,15 +25,41 @@ void topMargin(TextPage& page, std::int16_t bulkTop) {
     for (int i = 0; i < topMarginLines(bulkTop); ++i) page.newLine();
 }
 
+// The first column on a printer outside the HP family, with no shift.
+constexpr int kPlainFirstColumn = 2;
+
+// Where a band's labels stand: the position on the sheet of its first label.
+struct Band {
+    std::array<const ResultLabel*, 3> labels{};
+    int firstPosition = 1;  // 1, 4, ..., 28
+};
+
+// A label's text keeps inside its own label and ends before the next
+// label's column, so the next Tab never has to wrap to another row.
+void fenceIntoLabel(TextPage& page, const std::array<int, 3>& columns, std::size_t i,
+                    int position) {
+    // The first column's move from 2 (the HP family's and BulkLeft) is where
+    // this printer puts the labels.
+    const RectPt label = labelRect(kAvery5160, position)
+                             .moved((columns[0] - kPlainFirstColumn) * columnWidth(page.font()), 0);
+    double right = label.right() - kLabelInset - kPrintableOffsetX;
+    if (i + 1 < columns.size()) {
+        const double nextTab = (std::max(columns[i + 1], 1) - 1) * columnWidth(page.font());
+        right = std::min(right, nextTab);
+    }
+    page.setRoom(label.x + kLabelInset - kPrintableOffsetX, right, position);
+}
+
 // One printed row of a band: Tab(column); text for each label in it.
 void bandRow(TextPage& page, const ResultLabelColumns& c, const std::array<std::string, 3>& texts,
-             int labels) {
+             int labels, int firstPosition) {
     const std::array<int, 3> columns = {c.first, c.second, c.third};
-    for (int i = 0; i < labels; ++i) {
-        page.tab(columns[static_cast<std::size_t>(i)]);
-        if (!texts[static_cast<std::size_t>(i)].empty())
-            page.text(texts[static_cast<std::size_t>(i)]);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(labels); ++i) {
+        page.tab(columns[i]);
+        fenceIntoLabel(page, columns, i, firstPosition + static_cast<int>(i));
+        if (!texts[i].empty()) page.text(texts[i]);
     }
+    page.clearRoom();
     page.newLine();
 }
 
@@ -47,21 +80,21 @@ std::vector<std::string> linesOf(const ResultLabel& label, bool partial) {
 }
 
 void rowsOfLines(TextPage& page, const ResultLabelColumns& columns,
-                 const std::array<std::vector<std::string>, 3>& lines, int labels,
-                 std::size_t rows) {
+                 const std::array<std::vector<std::string>, 3>& lines, int labels, std::size_t rows,
+                 int firstPosition) {
     for (std::size_t k = 0; k < rows; ++k) {
         std::array<std::string, 3> texts;
         for (std::size_t j = 0; j < static_cast<std::size_t>(labels); ++j) {
             if (k < lines[j].size()) texts[j] = lines[j][k];
         }
-        bandRow(page, columns, texts, labels);
+        bandRow(page, columns, texts, labels, firstPosition);
     }
 }
 
-void fullBand(TextPage& page, const ResultLabelColumns& columns,
-              const std::array<const ResultLabel*, 3>& band) {
+void fullBand(TextPage& page, const ResultLabelColumns& columns, const Band& b) {
+    const auto& band = b.labels;
     page.setSize(9);
-    bandRow(page, columns, {band[0]->name, band[1]->name, band[2]->name}, 3);
+    bandRow(page, columns, {band[0]->name, band[1]->name, band[2]->name}, 3, b.firstPosition);
     std::array<std::vector<std::string>, 3> rest;
     bool anyCompany = false;
     for (std::size_t j = 0; j < 3; ++j) {
@@ -69,11 +102,11 @@ void fullBand(TextPage& page, const ResultLabelColumns& columns,
         anyCompany = anyCompany || band[j]->hasCompany;
     }
     if (anyCompany) {
-        rowsOfLines(page, columns, rest, 3, 3);
+        rowsOfLines(page, columns, rest, 3, 3, b.firstPosition);
         page.setSize(8);
         for (int i = 0; i < 3; ++i) page.newLine();
     } else {
-        rowsOfLines(page, columns, rest, 3, 2);
+        rowsOfLines(page, columns, rest, 3, 2, b.firstPosition);
         page.setSize(11);
         page.newLine();
         page.setSize(7);
@@ -82,16 +115,15 @@ void fullBand(TextPage& page, const ResultLabelColumns& columns,
     page.setSize(9);
 }
 
-void partialBand(TextPage& page, const ResultLabelColumns& columns,
-                 const std::array<const ResultLabel*, 3>& band, int labels) {
+void partialBand(TextPage& page, const ResultLabelColumns& columns, const Band& b, int labels) {
     page.setSize(9);
     std::array<std::vector<std::string>, 3> lines;
     std::size_t rows = 0;
     for (std::size_t j = 0; j < static_cast<std::size_t>(labels); ++j) {
-        lines[j] = linesOf(*band[j], true);
+        lines[j] = linesOf(*b.labels[j], true);
         rows = std::max(rows, lines[j].size());
     }
-    rowsOfLines(page, columns, lines, labels, rows);
+    rowsOfLines(page, columns, lines, labels, rows, b.firstPosition);
 }
 
 bool containsAny(const std::string& text, std::initializer_list<const char*> names) {
@@ -129,10 +161,11 @@ void layoutResultLabels(TextPage& page, const std::vector<ResultLabel>& labels,
                         const ResultLabelRun& run) {
     topMargin(page, run.bulkTop);
     page.setFont(FontSpec{"Verdana", 9, run.bold, run.italic});
-    std::array<const ResultLabel*, 3> band{};
+    Band band;
     int slot = 0;
     for (std::size_t i = 0; i < labels.size(); ++i) {
-        band[static_cast<std::size_t>(slot++)] = &labels[i];
+        if (slot == 0) band.firstPosition = static_cast<int>(i % kLabelsPerSheet) + 1;
+        band.labels[static_cast<std::size_t>(slot++)] = &labels[i];
         if (slot == 3) {
             fullBand(page, run.columns, band);
             slot = 0;
@@ -149,7 +182,46 @@ Document resultLabelDocument(const std::vector<ResultLabel>& labels, const Resul
     TextPage page(FontSpec{"Verdana", 9, false, false});
     page.setOrientation(Orientation::Portrait);
     layoutResultLabels(page, labels, run);
-    return page.finish();
+    Document doc = page.finish();
+    doc.stock = sheetStock(kAvery5160);
+    return doc;
+}
+
+std::vector<ResultLabel> listedLabels(const ContactList& list, const ContactFile& contacts) {
+    // The listed records in file order, each with its place in the list.
+    std::vector<std::pair<std::int32_t, std::size_t>> wanted;
+    wanted.reserve(list.size());
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i].record > 0) wanted.emplace_back(list[i].record, i);
+    }
+    if (wanted.empty()) return {};
+    std::sort(wanted.begin(), wanted.end());
+    const std::int32_t count = contacts.recordCount();
+    std::vector<std::optional<ResultLabel>> byLine(list.size());
+    auto fill = [&](std::size_t& next, std::int32_t k, const ContactRecord& record) {
+        const ResultLabel label = resultLabelOf(record);
+        for (; next < wanted.size() && wanted[next].first == k; ++next)
+            byLine[wanted[next].second] = label;
+    };
+    std::size_t next = 0;
+    if (wanted.size() * 8 >= static_cast<std::size_t>(count)) {
+        // Most of the file: one pass in large buffers.
+        contacts.forEach([&](std::int32_t k, const ContactRecord& record) {
+            if (next < wanted.size() && wanted[next].first == k) fill(next, k, record);
+        });
+    } else {
+        // A few records of a large file: only those, in file order.
+        while (next < wanted.size() && wanted[next].first <= count) {
+            const std::int32_t k = wanted[next].first;
+            fill(next, k, contacts.readRecord(k));
+        }
+    }
+    std::vector<ResultLabel> labels;
+    labels.reserve(wanted.size());
+    for (std::optional<ResultLabel>& label : byLine) {
+        if (label) labels.push_back(std::move(*label));
+    }
+    return labels;
 }
 
 PrintOutcome printSearchResultLabels(const ResultLabelRequest& request, Dialogs& dialogs,
@@ -157,37 +229,33 @@ PrintOutcome printSearchResultLabels(const ResultLabelRequest& request, Dialogs&
     try {
         const MarginShifts shifts =
             readMarginShifts(request.programFolder, marginKey(MarginKind::SearchResult));
-        bool anyContact = false;
-        for (const ListLine& line : request.list.lines())
-            anyContact = anyContact || line.record > 0;
-        std::vector<ResultLabel> labels;
-        if (anyContact) {
-            // One pass over the file, however long the list.
-            const std::vector<ContactRecord> records = request.contacts.readAll();
-            labels.reserve(request.list.size());
-            for (const ListLine& line : request.list.lines()) {
-                if (line.record < 1 || static_cast<std::size_t>(line.record) > records.size())
-                    continue;
-                labels.push_back(resultLabelOf(records[static_cast<std::size_t>(line.record - 1)]));
-            }
-        }
+        const std::vector<ResultLabel> labels = listedLabels(request.list, request.contacts);
         if (labels.empty()) {
             dialogs.message("No contacts found", "Empty list, no labels to print.");
             return PrintOutcome::Refused;
         }
+        const auto document = [&] {
+            ResultLabelRun run;
+            run.columns = resultLabelColumns(printer.deviceName(), shifts.left, request.bold);
+            run.bulkTop = shifts.top;
+            run.bold = request.bold;
+            run.italic = request.italic;
+            Document doc = resultLabelDocument(labels, run);
+            doc.title = documentTitle("Search-result labels", request.fileTitle);
+            return doc;
+        };
+        if (request.mode == PrintMode::Preview && !previewAccepted(document(), dialogs, printer))
+            return PrintOutcome::Cancelled;
+
         PrintDialogOptions options;
         options.printToFileDisabled = true;
         const PrintDialogResult chosen = printer.showPrintDialog(options);
         if (chosen.cancelled) return PrintOutcome::Cancelled;
 
-        ResultLabelRun run;
-        run.columns = resultLabelColumns(printer.deviceName(), shifts.left, request.bold);
-        run.bulkTop = shifts.top;
-        run.bold = request.bold;
-        run.italic = request.italic;
-        for (int copy = 0; copy < copiesOf(chosen); ++copy) {
-            printer.submit(resultLabelDocument(labels, run));
-        }
+        // Every copy is the same document on the printer chosen in the dialog.
+        const Document doc = document();
+        if (!cutLinesAccepted(doc, dialogs)) return PrintOutcome::Cancelled;
+        for (int copy = 0; copy < copiesOf(chosen); ++copy) submitCalibrated(doc, dialogs, printer);
         return PrintOutcome::Printed;
     } catch (const RunError&) {
         return printerProblem(dialogs, printer);

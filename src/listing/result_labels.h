@@ -10,6 +10,7 @@
 #include "listing/print_command.h"
 #include "ports/dialogs.h"
 #include "ports/printer.h"
+#include "printing/print_flow.h"
 #include "printing/text_page.h"
 #include "store/contact_file.h"
 
@@ -57,11 +58,19 @@ struct ResultLabelRequest {
     std::filesystem::path programFolder;  // where the margin file lives
     bool bold = false;                    // the main window's "Bold"
     bool italic = false;                  // the main window's "Italic"
+    PrintMode mode = PrintMode::Print;
+    std::string fileTitle;  // the open contact file, for the document's title
 };
+
+// The label of every list line with a contact behind it, in list order. Only
+// the listed records are read: one by one in file order when they are few,
+// in one pass of large buffers when they are most of the file.
+std::vector<ResultLabel> listedLabels(const ContactList& list, const ContactFile& contacts);
 
 // The whole command: shifts, the empty-list box, the print dialog, one
 // document per copy. Lines with no contact behind them (pasted lines, or a
-// record the file no longer has) are skipped.
+// record the file no longer has) are skipped. Lines cut to fit their label
+// are named before anything prints.
 PrintOutcome printSearchResultLabels(const ResultLabelRequest& request, Dialogs& dialogs,
                                      Printer& printer);
 

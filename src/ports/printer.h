@@ -31,6 +31,10 @@ public:
     virtual PrintDialogResult showPrintDialog(const PrintDialogOptions& options) = 0;
     // Sends one finished document; raises RunError when the printer fails.
     virtual void submit(const Document& document) = 0;
+    // Shows the document as the current printer would print it, with the
+    // outlines of its stock; true when the user chose to print it, false when
+    // the user went back.
+    virtual bool preview(const Document& document) = 0;
     // Discards the document being built after a failure.
     virtual void abort() = 0;
 };

@@ -1,12 +1,31 @@
 #include "printing/envelope_layout.h"
 
+#include "printing/font_metrics.h"
 #include "printing/label_grid.h"
+#include "printing/label_stock.h"
+#include "printing/page_geometry.h"
 #include "printing/sheet_labels.h"
+#include "text/numbers.h"
 
 namespace varnel {
 
-void layOutEnvelope(TextPage& page, const ComposerState& state, const MarginShifts& envelope,
-                    std::string_view deviceName) {
+namespace {
+
+// A post office reads an address no nearer than 1/2 in to the envelope's sides.
+constexpr double kEnvelopeSide = 0.5 * kPointsPerInch;
+
+// Rows the HP family's envelope sits higher than other printers put it.
+constexpr int kHpRows = 2;
+
+int envelopeSize(const ComposerState& state) {
+    const double size = leadingNumber(state.EnvelopeSize);
+    return size >= 1 && size <= 6 ? static_cast<int>(size) : 1;
+}
+
+}  // namespace
+
+Stock layOutEnvelope(TextPage& page, const ComposerState& state, const MarginShifts& envelope,
+                     std::string_view deviceName) {
     if (state.chkBold) page.setBold(true);
     if (state.chkLargeFont) {
         page.setFace("Trebuchet MS");
@@ -21,14 +40,26 @@ void layOutEnvelope(TextPage& page, const ComposerState& state, const MarginShif
     int x = originColumn(state, envelope);
     int y = originRow(state, envelope);
     // Larger and bolder rows would push the block down and right; these
-    // corrections keep it where the plain font puts it.
+    // corrections keep it where the plain font puts it. Five rows of the large
+    // font keep its top (bold's row included) inside the area a post office
+    // reads on a #10 envelope.
     if (state.chkBold) y -= 1;
     if (state.chkLargeFont) {
         x -= 6;
-        y -= 7;
+        y -= 5;
     }
-    if (takesHpPaperSize(deviceName)) y -= 2;
+    const bool hp = takesHpPaperSize(deviceName);
+    if (hp) y -= kHpRows;
 
+    const double lift = hp ? kHpRows * rowHeight(page.font()) : 0.0;
+    Stock stock = envelopeStock(envelopeSize(state), page.orientation(), lift);
+    // The ENVELOPE left shift says where this printer puts the envelope.
+    const double side = kEnvelopeSide + kGlyphOverhang;
+    const double shift = envelope.left * columnWidth(page.font());
+    page.setRoom(stock.medium.x + shift + side - kPrintableOffsetX,
+                 stock.medium.right() + shift - side - kPrintableOffsetX, 0);
+
+    page.setCentring(state.optVRCenter);
     for (int i = 0; i < y; ++i) page.newLine();
     for (const std::string& line : state.lines) {
         if (state.optVRCenter) {
@@ -37,6 +68,9 @@ void layOutEnvelope(TextPage& page, const ComposerState& state, const MarginShif
             page.printLine({Tab(x), line});
         }
     }
+    page.clearRoom();
+    page.setCentring(false);
+    return stock;
 }
 
 }  // namespace varnel

@@ -11,9 +11,10 @@ namespace varnel {
 
 // The envelope steps after the page set-up: "Bold" and "Large Font", the
 // origin plus the "ENVELOPE" shifts and the built-in corrections, then the
-// five lines. The caller has set orientation, size and paper and printed the
-// first empty line.
-void layOutEnvelope(TextPage& page, const ComposerState& state, const MarginShifts& envelope,
-                    std::string_view deviceName);
+// five lines, kept 1/2 in inside the envelope's sides. The caller has set
+// orientation, size and paper and printed the first empty line. Returns the
+// envelope as it lies on the page.
+Stock layOutEnvelope(TextPage& page, const ComposerState& state, const MarginShifts& envelope,
+                     std::string_view deviceName);
 
 }  // namespace varnel

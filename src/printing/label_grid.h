@@ -18,6 +18,10 @@ GridOrigin printGridOrigin(int position, bool bold, bool hpFamily);
 // What the position prompt stores in the composer's origin fields.
 GridOrigin composerGridOrigin(int position);
 
+// Columns the HP family's grids stand right of the others': those printers
+// start printing further left.
+inline constexpr int kHpColumns = 2;
+
 // "HP DeskJet 640C/642C/648C", "Officejet", "ENVY" or "Photosmart" in the
 // device name, case-sensitively.
 bool isHpFamily(std::string_view deviceName);

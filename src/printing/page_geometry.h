@@ -18,6 +18,15 @@ SizePt paperSize(PaperSize paper, Orientation orientation);
 inline constexpr double kPrintableOffsetX = 16.0;  // 2/9 in
 inline constexpr double kPrintableOffsetY = 2.0;   // 1/36 in
 
+inline constexpr double kPointsPerInch = 72.0;
+
+// How far a glyph may reach past its advance (an italic's overhang), so that
+// what is kept clear of an edge is kept clear by the ink, not just the box.
+inline constexpr double kGlyphOverhang = 0.9;
+// What a text keeps clear of its label's edges: 0.05 in of bare stock and
+// the overhang, 1/16 in in all.
+inline constexpr double kLabelInset = 0.05 * kPointsPerInch + kGlyphOverhang;
+
 // The printable area: the paper less the offset on each side.
 SizePt printableSize(PaperSize paper, Orientation orientation);
 

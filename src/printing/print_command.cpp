@@ -3,6 +3,8 @@
 #include "printing/envelope_layout.h"
 #include "printing/label_grid.h"
 #include "printing/label_position.h"
+#include "printing/label_stock.h"
+#include "printing/print_flow.h"
 #include "printing/printer_error.h"
 #include "printing/sheet_labels.h"
 #include "printing/text_page.h"
@@ -54,7 +56,9 @@ Document printOne(ComposerState& state, const MarginShifts& onTheFly, const Marg
                   std::string_view deviceName) {
     TextPage page(kStartFont);
     if (state.optVREnvelope) state.LabelCount = 1;
-    if (state.optPortrait) {
+    // The 30-up sheet only fits the page upright; the orientation choice is
+    // the envelope's.
+    if (state.optPortrait || state.optVRLabel) {
         page.setOrientation(Orientation::Portrait);
         page.setSize(9);
     } else {
@@ -67,19 +71,26 @@ Document printOne(ComposerState& state, const MarginShifts& onTheFly, const Marg
     }
     page.newLine();
     page.setFace("Verdana");
+    Stock stock;
     if (state.optVREnvelope) {
-        layOutEnvelope(page, state, envelope, deviceName);
+        stock = layOutEnvelope(page, state, envelope, deviceName);
     } else {
         layOutSheetLabels(page, state, onTheFly, deviceName);
+        stock = sheetStock(kAvery5160);
     }
-    return page.finish();
+    Document doc = page.finish();
+    doc.stock = std::move(stock);
+    return doc;
 }
 
 void printComposer(ComposerState& state, Dialogs& dialogs, Printer& printer,
-                   const std::filesystem::path& programFolder) {
+                   const std::filesystem::path& programFolder, PrintMode mode,
+                   std::string_view fileTitle) {
     try {
-        const MarginShifts onTheFly = readMarginShifts(programFolder, marginKey(MarginKind::OnTheFly));
-        const MarginShifts envelope = readMarginShifts(programFolder, marginKey(MarginKind::Envelope));
+        const MarginShifts onTheFly =
+            readMarginShifts(programFolder, marginKey(MarginKind::OnTheFly));
+        const MarginShifts envelope =
+            readMarginShifts(programFolder, marginKey(MarginKind::Envelope));
         if (checksFail(state, dialogs)) return;
 
         if (state.optVRLabel && state.lblVRPosition.empty()) {
@@ -89,6 +100,16 @@ void printComposer(ComposerState& state, Dialogs& dialogs, Printer& printer,
         }
         const bool labelMode = state.optVRLabel && !state.lblVRPosition.empty();
         if (labelMode && !startLabelRun(state, dialogs, printer.deviceName())) return;
+        const std::string title =
+            documentTitle(state.optVREnvelope ? "Envelope" : "Mailing labels", fileTitle);
+
+        if (mode == PrintMode::Preview) {
+            // The preview prints nothing, so the composer is left as it was.
+            ComposerState shown = state;
+            Document doc = printOne(shown, onTheFly, envelope, printer.deviceName());
+            doc.title = title;
+            if (!previewAccepted(std::move(doc), dialogs, printer)) return;
+        }
 
         PrintDialogOptions options;
         options.printToFileDisabled = true;
@@ -99,7 +120,14 @@ void printComposer(ComposerState& state, Dialogs& dialogs, Printer& printer,
             // Each copy restarts at the entered position, on the printer chosen
             // in the dialog.
             if (labelMode && !startLabelRun(state, dialogs, printer.deviceName())) return;
-            printer.submit(printOne(state, onTheFly, envelope, printer.deviceName()));
+            const ComposerState before = state;
+            Document doc = printOne(state, onTheFly, envelope, printer.deviceName());
+            doc.title = title;
+            if (copy == 0 && !cutLinesAccepted(doc, dialogs)) {
+                state = before;
+                return;
+            }
+            submitCalibrated(std::move(doc), dialogs, printer);
         }
     } catch (const RunError&) {
         reportPrinterError(printer, dialogs);

@@ -9,13 +9,17 @@
 #include "printing/composer.h"
 #include "printing/document.h"
 #include "printing/margin_file.h"
+#include "printing/print_flow.h"
 
 namespace varnel {
 
 // The whole command. Ends silently on success and on a cancelled dialog; a
-// printing failure aborts the document and shows "Printer error".
+// printing failure aborts the document and shows "Printer error". Lines cut
+// to fit their label are named before anything prints. `fileTitle` (the open
+// contact file) goes into the document's title.
 void printComposer(ComposerState& state, Dialogs& dialogs, Printer& printer,
-                   const std::filesystem::path& programFolder);
+                   const std::filesystem::path& programFolder, PrintMode mode = PrintMode::Print,
+                   std::string_view fileTitle = {});
 
 // One printed document of labels or of one envelope, from the composer as it
 // stands (origin fields, StartPosition, LabelCount), which it updates as the

@@ -1,6 +1,10 @@
 #include "printing/return_address.h"
 
+#include "printing/font_metrics.h"
 #include "printing/label_grid.h"
+#include "printing/label_stock.h"
+#include "printing/page_geometry.h"
+#include "printing/print_flow.h"
 #include "printing/printer_error.h"
 #include "printing/text_page.h"
 #include "store/run_error.h"
@@ -14,6 +18,23 @@ constexpr int kLabelRows = 20;
 constexpr std::array<int, 4> kColumns = {7, 49, 91, 133};
 
 FontSpec labelFont(bool italic) { return FontSpec{kLabelFace, 8, false, italic}; }
+
+// The spacer row below each row of labels, sized so that a row of labels
+// takes exactly the sheet's pitch: three rows of 8-point text leave it 7.8
+// points of Courier New. At 8 points every row would end 0.23 point lower
+// than the last, and the bottom rows would creep off their labels.
+double spacerSize();
+
+double blockInset() {
+    const double rows = 3 * rowHeight(labelFont(false));
+    const double middle = kAvery5167.top + (kAvery5167.height - rows) / 2;
+    return middle - kPrintableOffsetY - 4 * rowHeight(labelFont(false));
+}
+
+double spacerSize() {
+    const double left = kAvery5167.pitchY - 3 * rowHeight(labelFont(false));
+    return left / rowHeight(FontSpec{"Courier New", 1, false, false});
+}
 
 }  // namespace
 
@@ -45,6 +66,10 @@ Document returnAddressPage(ComposerState& state, const MarginShifts& shifts) {
     page.setOrientation(Orientation::Portrait);
     const int topRows = shifts.top > 0 ? 5 : shifts.top == 0 ? 4 : 3;
     for (int i = 0; i < topRows; ++i) page.newLine();
+    // Four rows end just below the first labels' top edge: the three lines
+    // go down to the middle of the label, so that neither a capital's accent
+    // nor a descender comes near its edges.
+    page.moveDown(blockInset());
 
     page.setFace(kLabelFace);
     page.setSize(8);
@@ -52,6 +77,7 @@ Document returnAddressPage(ComposerState& state, const MarginShifts& shifts) {
     state.chkBold = false;
     state.chkBoldVisible = false;
 
+    page.setCentring(state.optVRCenter);
     for (int row = 0; row < kLabelRows; ++row) {
         page.setFace(kLabelFace);
         page.setSize(8);
@@ -60,25 +86,33 @@ Document returnAddressPage(ComposerState& state, const MarginShifts& shifts) {
                 const std::string& line = state.lines[i];
                 // Lines longer than 24 characters give no blanks rather than fewer.
                 const int blanks = state.optVRLeftjust ? 0 : centringBlanks(line.size(), 12);
-                for (int column : kColumns) {
-                    page.tab(shifts.left + column);
+                for (std::size_t c = 0; c < kColumns.size(); ++c) {
+                    page.tab(shifts.left + kColumns[c]);
+                    // Every label carries the same lines: a cut line is cut on all.
+                    // The left shift says where this printer puts the labels.
+                    const RectPt label = labelRect(kAvery5167, row * 4 + static_cast<int>(c) + 1);
+                    page.setLabelRoom(label.moved(shifts.left * columnWidth(page.font()), 0), 0);
                     if (!state.optVRLeftjust) page.spc(blanks);
                     page.text(line);
                 }
                 page.newLine();
             }
         }
+        page.clearRoom();
         page.setFace("Courier New");
-        page.setSize(8);
+        page.setSize(spacerSize());
         page.newLine();
         page.setFace(kLabelFace);
         page.setSize(8);
     }
-    return page.finish();
+    Document doc = page.finish();
+    doc.stock = sheetStock(kAvery5167);
+    return doc;
 }
 
 void printReturnAddressLabels(ComposerState& state, Dialogs& dialogs, Printer& printer,
-                              const std::filesystem::path& programFolder) {
+                              const std::filesystem::path& programFolder, PrintMode mode,
+                              std::string_view fileTitle) {
     try {
         const MarginShifts shifts =
             readMarginShifts(programFolder, marginKey(MarginKind::ReturnAddress));
@@ -103,12 +137,22 @@ void printReturnAddressLabels(ComposerState& state, Dialogs& dialogs, Printer& p
                 return;
             }
 
+            const std::string title = documentTitle("Return address labels", fileTitle);
+            if (mode == PrintMode::Preview) {
+                ComposerState shown = state;
+                Document doc = returnAddressPage(shown, shifts);
+                doc.title = title;
+                if (!previewAccepted(std::move(doc), dialogs, printer)) return;
+            }
             PrintDialogOptions options;
             options.printToFileDisabled = true;
             const PrintDialogResult answer = printer.showPrintDialog(options);
             if (answer.cancelled) return;
             for (int copy = 0; copy < answer.copies; ++copy) {
-                printer.submit(returnAddressPage(state, shifts));
+                Document doc = returnAddressPage(state, shifts);
+                doc.title = title;
+                if (copy == 0 && !cutLinesAccepted(doc, dialogs)) return;
+                submitCalibrated(std::move(doc), dialogs, printer);
             }
 
             state.cmdRetAddressVisible = false;

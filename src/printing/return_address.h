@@ -8,13 +8,15 @@
 #include "printing/composer.h"
 #include "printing/document.h"
 #include "printing/margin_file.h"
+#include "printing/print_flow.h"
 
 namespace varnel {
 
 // The command of cmdRetAddress and File > Return Address Labels, with its
 // "print another page" loop and the switch into and out of return-address mode.
 void printReturnAddressLabels(ComposerState& state, Dialogs& dialogs, Printer& printer,
-                              const std::filesystem::path& programFolder);
+                              const std::filesystem::path& programFolder,
+                              PrintMode mode = PrintMode::Print, std::string_view fileTitle = {});
 
 // One page of 80 labels with the "RETURNAD" shifts.
 Document returnAddressPage(ComposerState& state, const MarginShifts& shifts);

@@ -2,7 +2,10 @@
 
 #include <cmath>
 
+#include "printing/font_metrics.h"
 #include "printing/label_grid.h"
+#include "printing/label_stock.h"
+#include "printing/page_geometry.h"
 #include "text/numbers.h"
 
 namespace varnel {
@@ -11,6 +14,26 @@ namespace {
 
 void emptyLines(TextPage& page, int count) {
     for (int i = 0; i < count; ++i) page.newLine();
+}
+
+// Texts stay inside the label of the position being printed, and its first
+// line starts no nearer to the label's top than the inset (rows 2, 7 and 9 of
+// the grid would put a capital's accent within 0.05 in of it). The margin
+// shifts and the HP family's two columns say where this printer puts the
+// labels, so the label moves with them. A position off the sheet keeps the
+// last room.
+void fenceIntoPosition(TextPage& page, const ComposerState& state, const MarginShifts& shifts,
+                       bool hpFamily) {
+    const double position = leadingNumber(state.StartPosition);
+    if (position < 1 || position > 30) return;
+    const int p = static_cast<int>(position);
+    const RectPt label =
+        labelRect(kAvery5160, p)
+            .moved((shifts.left + (hpFamily ? kHpColumns : 0)) * columnWidth(page.font()),
+                   shifts.top * rowHeight(page.font()));
+    page.setLabelRoom(label, p);
+    const double top = label.y + kLabelInset - kPrintableOffsetY;
+    if (page.y() < top) page.moveDown(top - page.y());
 }
 
 void printLabelLines(TextPage& page, const ComposerState& state, int x) {
@@ -50,9 +73,11 @@ void layOutSheetLabels(TextPage& page, ComposerState& state, const MarginShifts&
     if (state.chkLblBold) page.setBold(true);
     if (state.chkLblItalic) page.setItalic(true);
 
+    page.setCentring(state.optVRCenter);
     int x = originColumn(state, onTheFly);
     emptyLines(page, originRow(state, onTheFly));
     for (int i = 0; i < state.LabelCount; ++i) {
+        fenceIntoPosition(page, state, onTheFly, isHpFamily(deviceName));
         printLabelLines(page, state, x);
         const double next = leadingNumber(state.StartPosition) + 1;
         state.StartPosition = std::to_string(static_cast<long long>(next));

@@ -5,6 +5,7 @@
 
 #include "printing/font_metrics.h"
 #include "printing/page_geometry.h"
+#include "printing/text_fit.h"
 
 namespace varnel {
 
@@ -52,6 +53,17 @@ void TextPage::text(std::string_view cp1252) {
         newPage();
         x_ = x;
     }
+    if (hasRoom_ && x_ < roomLeft_) x_ = roomLeft_;
+    FittedText fit{cp1252.size(), 1.0, textWidth(font_, cp1252)};
+    if (hasRoom_ && x_ + fit.width > roomRight_ + kEpsilon) {
+        if (centring_) x_ = std::max(roomLeft_, roomRight_ - fit.width);
+        fit = fitText(font_, cp1252, roomRight_ - x_);
+        if (fit.cut) {
+            doc_.cuts.push_back(CutLine{page_, roomLabel_, std::string(cp1252),
+                                        std::string(cp1252.substr(0, fit.length))});
+        }
+        if (fit.length == 0) return;
+    }
     Placement p;
     p.page = page_;
     p.x = x_;
@@ -59,11 +71,24 @@ void TextPage::text(std::string_view cp1252) {
     p.row = row_;
     p.column = static_cast<int>(std::floor(x_ / columnWidth(font_) + kEpsilon)) + 1;
     p.font = font_;
-    p.text = std::string(cp1252);
-    p.width = textWidth(font_, cp1252);
+    p.text = std::string(cp1252.substr(0, fit.length));
+    p.width = fit.width;
     p.height = height;
+    p.stretch = fit.stretch;
     x_ += p.width;
     doc_.placements.push_back(std::move(p));
+}
+
+void TextPage::setRoom(double left, double right, int label) {
+    hasRoom_ = true;
+    roomLeft_ = left;
+    roomRight_ = right;
+    roomLabel_ = label;
+}
+
+void TextPage::setLabelRoom(const RectPt& label, int number) {
+    setRoom(label.x + kLabelInset - kPrintableOffsetX,
+            label.right() - kLabelInset - kPrintableOffsetX, number);
 }
 
 void TextPage::newLine() { nextRow(); }
@@ -71,9 +96,15 @@ void TextPage::newLine() { nextRow(); }
 void TextPage::printLine(std::initializer_list<LineItem> items) {
     for (const LineItem& item : items) {
         switch (item.kind) {
-            case LineItem::Kind::Tab: tab(item.count); break;
-            case LineItem::Kind::Spc: spc(item.count); break;
-            case LineItem::Kind::Text: text(item.text); break;
+            case LineItem::Kind::Tab:
+                tab(item.count);
+                break;
+            case LineItem::Kind::Spc:
+                spc(item.count);
+                break;
+            case LineItem::Kind::Text:
+                text(item.text);
+                break;
         }
     }
     newLine();
@@ -99,6 +130,8 @@ Document TextPage::finish() {
     doc_.orientation = done.orientation;
     doc_.paper = done.paper;
     doc_.paperSet = done.paperSet;
+    hasRoom_ = false;
+    centring_ = false;
     page_ = 0;
     resetPosition();
     return done;

@@ -31,6 +31,11 @@
 //   report).
 // - Orientation, paper and font stay until changed. A page left empty at the
 //   end (a new page started just before the document ends) is not counted.
+// - setRoom() fences texts into a label: a text that would start left of the
+//   room starts at its left edge, one that would end past its right edge is
+//   condensed or cut (text_fit.h) and noted in the document's cut lines. So a
+//   text never reaches the next label, and a Tab to the next label's column
+//   never has to wrap.
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -48,8 +53,8 @@ struct LineItem {
 
     LineItem(Kind k, int n) : kind(k), count(n) {}
     LineItem(std::string t) : text(std::move(t)) {}  // NOLINT: a text is an item
-    LineItem(std::string_view t) : text(t) {}         // NOLINT
-    LineItem(const char* t) : text(t) {}              // NOLINT
+    LineItem(std::string_view t) : text(t) {}        // NOLINT
+    LineItem(const char* t) : text(t) {}             // NOLINT
 };
 
 inline LineItem Tab(int n) { return LineItem(LineItem::Kind::Tab, n); }
@@ -78,8 +83,21 @@ public:
     void text(std::string_view cp1252);
     // End of the printed line, or an empty line.
     void newLine();
+    // Down by a distance rather than a row, for stock whose pitch is no whole
+    // number of rows; the row count stays.
+    void moveDown(double points) { y_ += points; }
     // The items in order, then newLine().
     void printLine(std::initializer_list<LineItem> items);
+
+    // The room texts keep to, in points from the printable area's left edge;
+    // `label` names the label in the cut lines.
+    void setRoom(double left, double right, int label = 0);
+    // The inside of a physical label (paper coordinates) less kLabelInset.
+    void setLabelRoom(const RectPt& label, int number);
+    void clearRoom() { hasRoom_ = false; }
+    // Centred lines: one too long for the room from where it starts moves
+    // left, as far as the room's left edge, before it is condensed or cut.
+    void setCentring(bool centring) { centring_ = centring; }
 
     void resetPosition();
     void newPage();
@@ -109,6 +127,11 @@ private:
     double x_ = 0.0;
     double y_ = 0.0;
     bool flow_ = false;
+    bool hasRoom_ = false;
+    bool centring_ = false;
+    double roomLeft_ = 0.0;
+    double roomRight_ = 0.0;
+    int roomLabel_ = 0;
 };
 
 }  // namespace varnel

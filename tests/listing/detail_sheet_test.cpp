@@ -122,7 +122,7 @@ TEST(DetailSheet, NotesAndCategorySlices) {
 TEST(DetailSheet, CommandCopiesSelectionAndFailures) {
     testing::ScriptedDialogs dialogs;
     testing::ScriptedPrinter printer;
-    DetailSheetRequest request{sample(), "5/5/2026", false, ""};
+    DetailSheetRequest request{sample(), "5/5/2026", false, "", "", PrintMode::Print};
     request.values.last = "Smythe";  // an edit not yet saved
     printer.answerCopies(2);
     EXPECT_EQ(printDetailSheet(request, dialogs, printer), PrintOutcome::Printed);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "print_fixture.h"
+#include "printing/page_geometry.h"
 #include "printing/print_command.h"
 
 namespace varnel {
@@ -11,8 +12,8 @@ namespace {
 using testing::envelopeComposer;
 using testing::ScriptedDialogs;
 using testing::ScriptedPrinter;
-using testing::TempDir;
 using testing::tabX;
+using testing::TempDir;
 using testing::texts;
 using testing::writeFileBytes;
 
@@ -70,10 +71,12 @@ TEST_F(Envelopes, BoldAndLargeFontOnOfficejetAndPhotosmart) {
     const Case cases[] = {
         {true, false, "HP Officejet 4630", {"Verdana", 11, true, false}, 50, 1 + 28, true},
         {true, false, "HP Photosmart 7520", {"Verdana", 11, true, false}, 50, 1 + 30, false},
-        {false, true, "HP Officejet 4630", {"Trebuchet MS", 14, false, true}, 44, 1 + 22, true},
-        {false, true, "HP Photosmart 7520", {"Trebuchet MS", 14, false, true}, 44, 1 + 24, false},
-        {true, true, "HP Officejet 4630", {"Trebuchet MS", 14, true, true}, 44, 1 + 21, true},
-        {true, true, "HP Photosmart 7520", {"Trebuchet MS", 14, true, true}, 44, 1 + 23, false},
+        // Large Font moves the block five rows up, so that it starts no higher
+        // than the plain block and stays where a post office reads it.
+        {false, true, "HP Officejet 4630", {"Trebuchet MS", 14, false, true}, 44, 1 + 24, true},
+        {false, true, "HP Photosmart 7520", {"Trebuchet MS", 14, false, true}, 44, 1 + 26, false},
+        {true, true, "HP Officejet 4630", {"Trebuchet MS", 14, true, true}, 44, 1 + 23, true},
+        {true, true, "HP Photosmart 7520", {"Trebuchet MS", 14, true, true}, 44, 1 + 25, false},
         {false, false, "HP Officejet 4630", {"Verdana", 11, false, false}, 50, 1 + 29, true},
     };
     for (const Case& c : cases) {
@@ -91,8 +94,8 @@ TEST_F(Envelopes, BoldAndLargeFontOnOfficejetAndPhotosmart) {
         EXPECT_EQ(t[0].row, c.row) << c.device << c.bold << c.large;
         EXPECT_NEAR(t[0].x, tabX(t[0], c.column), 1e-9);
         // The first empty line is still in the plain font.
-        EXPECT_NEAR(t[0].y,
-                    rowHeight(FontSpec{"Verdana", 11}) + (c.row - 1) * rowHeight(c.font), 1e-9);
+        EXPECT_NEAR(t[0].y, rowHeight(FontSpec{"Verdana", 11}) + (c.row - 1) * rowHeight(c.font),
+                    1e-9);
     }
 }
 
@@ -114,7 +117,9 @@ TEST_F(Envelopes, PortraitAfterASizePrintsAtNinePointsFromTwoThree) {
     EXPECT_EQ(doc.orientation, Orientation::Portrait);
     const auto t = texts(doc);
     EXPECT_EQ(t[0].font.size, 9);
-    EXPECT_EQ(t[0].column, 2);
+    // Column 2 lies within 1/2 in of the upright envelope's edge: the block
+    // starts at that 1/2 in.
+    EXPECT_NEAR(t[0].x, 36 + kGlyphOverhang - kPrintableOffsetX, 1e-9);
     EXPECT_EQ(t[0].row, 4);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "print_fixture.h"
+#include "printing/page_geometry.h"
 #include "store/run_error.h"
 
 namespace varnel {
@@ -11,8 +12,8 @@ namespace {
 using testing::ScriptedDialogs;
 using testing::ScriptedPrinter;
 using testing::ShownBox;
-using testing::TempDir;
 using testing::tabX;
+using testing::TempDir;
 using testing::writeFileBytes;
 
 constexpr const char* kLoad =
@@ -31,6 +32,12 @@ ComposerState returnComposer() {
 
 const FontSpec kSans{"Microsoft Sans Serif", 8, false, false};
 
+// After the top rows the three lines move down to the middle of the first
+// labels: 1/2 in to the labels' top, plus half of what three rows leave of
+// their 1/2 in, less the four rows of the unshifted top margin.
+const double kInset =
+    36 + (36 - 3 * rowHeight(kSans)) / 2 - kPrintableOffsetY - 4 * rowHeight(kSans);
+
 TEST(ReturnAddressPage, TopRowsFollowOnlyTheSignOfTheTopShift) {
     struct Case {
         std::int16_t top;
@@ -41,7 +48,7 @@ TEST(ReturnAddressPage, TopRowsFollowOnlyTheSignOfTheTopShift) {
         const Document doc = returnAddressPage(s, MarginShifts{0, c.top});
         ASSERT_EQ(doc.placements.size(), 240u);
         EXPECT_EQ(doc.placements[0].row, c.rows) << c.top;
-        EXPECT_NEAR(doc.placements[0].y, c.rows * rowHeight(kSans), 1e-9);
+        EXPECT_NEAR(doc.placements[0].y, c.rows * rowHeight(kSans) + kInset, 1e-9);
     }
 }
 
@@ -57,11 +64,13 @@ TEST(ReturnAddressPage, FourLabelsARowFortyTwoColumnsApart) {
             EXPECT_NEAR(p.x, tabX(p, left + 7 + 42 * i), 1e-9);
             EXPECT_EQ(p.font, kSans);
         }
-        // Each label row is three sans-serif rows and a Courier New spacer.
+        // Each label row is three sans-serif rows and a Courier New spacer
+        // that makes the row exactly the sheet's 1/2 in pitch.
         const Placement& nextRow = doc.placements[12];
         EXPECT_EQ(nextRow.row, 8);
-        EXPECT_NEAR(nextRow.y,
-                    7 * rowHeight(kSans) + rowHeight(FontSpec{"Courier New", 8}), 1e-9);
+        EXPECT_NEAR(nextRow.y, 4 * rowHeight(kSans) + kInset + 36, 1e-9);
+        EXPECT_NEAR(doc.placements.back().y,
+                    4 * rowHeight(kSans) + kInset + 19 * 36 + 2 * rowHeight(kSans), 1e-9);
         const Placement& last = doc.placements.back();
         EXPECT_EQ(last.row, 4 + 19 * 4 + 2);
         EXPECT_EQ(last.text, "Springfield, IL  62704");
@@ -110,8 +119,8 @@ TEST_F(ReturnAddress, EmptyLinesSwitchToReturnAddressMode) {
     s.chkLblBold = true;
     printReturnAddressLabels(s, dialogs, printer, dir.path());
     EXPECT_EQ(dialogs.messages(),
-              (std::vector<std::string>{kLoad,
-                                        "Instructions|Fill in Lines 1, 2, and 3, then press Print."}));
+              (std::vector<std::string>{
+                  kLoad, "Instructions|Fill in Lines 1, 2, and 3, then press Print."}));
     EXPECT_EQ(dialogs.log[0].icon, Icon::Information);
     EXPECT_EQ(dialogs.log[1].kind, ShownBox::Beep);
     EXPECT_EQ(dialogs.log[2].icon, Icon::Exclamation);
@@ -130,8 +139,8 @@ TEST_F(ReturnAddress, LinesFourAndFiveMustStayBlank) {
     s.lines[4] = "USA";
     printReturnAddressLabels(s, dialogs, printer, dir.path());
     EXPECT_EQ(dialogs.messages(),
-              (std::vector<std::string>{kLoad,
-                                        "Small label can fit only 3 lines|Leave Lines 4 and 5 blank"}));
+              (std::vector<std::string>{
+                  kLoad, "Small label can fit only 3 lines|Leave Lines 4 and 5 blank"}));
     EXPECT_EQ(dialogs.beeps(), 1u);
     EXPECT_EQ(s.focus, "txtVRLine4");
     EXPECT_TRUE(printer.documents.empty());

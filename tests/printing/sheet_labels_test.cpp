@@ -4,6 +4,7 @@
 
 #include "print_fixture.h"
 #include "printing/label_grid.h"
+#include "printing/page_geometry.h"
 #include "printing/print_command.h"
 #include "store/run_error.h"
 
@@ -15,8 +16,8 @@ using testing::labelComposer;
 using testing::readFileBytes;
 using testing::ScriptedDialogs;
 using testing::ScriptedPrinter;
-using testing::TempDir;
 using testing::tabX;
+using testing::TempDir;
 using testing::texts;
 using testing::writeFileBytes;
 
@@ -31,8 +32,8 @@ protected:
     void print(ComposerState& s) { printComposer(s, dialogs, printer, dir.path()); }
 
     void shifts(const std::string& onTheFly, const std::string& envelope) {
-        writeFileBytes(dir / "VRNPARAM.TXT", "ONTHEFLY|" + onTheFly + "\r\nENVELOPE|" + envelope +
-                                                 "\r\n");
+        writeFileBytes(dir / "VRNPARAM.TXT",
+                       "ONTHEFLY|" + onTheFly + "\r\nENVELOPE|" + envelope + "\r\n");
     }
 };
 
@@ -53,10 +54,10 @@ TEST_F(SheetLabels, PositionFiveUsesTheOriginOfItsPrinterAndWeight) {
         int column;
         bool paperSet;
     };
-    for (const Case c : {Case{"Brother HL-L2350DW", false, 45, false},
-                         Case{"Brother HL-L2350DW", true, 41, false},
-                         Case{"HP Officejet Pro 8600", false, 47, true},
-                         Case{"HP Photosmart C4280", true, 43, false}}) {
+    for (const Case c :
+         {Case{"Brother HL-L2350DW", false, 45, false}, Case{"Brother HL-L2350DW", true, 41, false},
+          Case{"HP Officejet Pro 8600", false, 47, true},
+          Case{"HP Photosmart C4280", true, 43, false}}) {
         ScriptedPrinter p;
         p.device = c.device;
         ScriptedDialogs d;
@@ -82,7 +83,8 @@ TEST_F(SheetLabels, PositionFiveUsesTheOriginOfItsPrinterAndWeight) {
         EXPECT_TRUE(p.dialogs[0].printToFileDisabled);
         // After the run: one past the label, with that position's print-grid origin.
         EXPECT_EQ(s.StartPosition, "6");
-        EXPECT_EQ(s.txtVRLeftPad, std::to_string(printGridOrigin(6, c.bold, isHpFamily(c.device)).column));
+        EXPECT_EQ(s.txtVRLeftPad,
+                  std::to_string(printGridOrigin(6, c.bold, isHpFamily(c.device)).column));
         EXPECT_EQ(s.txtVRToppad, "9");
     }
 }
@@ -161,32 +163,43 @@ TEST_F(SheetLabels, CentredLinesStartWithBlanksForTheirLength) {
     EXPECT_NEAR(tr[0].x, 41 * columnWidth(font) + 16 * spaceWidth(font), 1e-9);
 }
 
-TEST_F(SheetLabels, LongLinesGetNoBlanksAndStayOnTheirRow) {
+TEST_F(SheetLabels, LongLinesGetNoBlanksAndStayOnTheirRowInsideTheLabel) {
     ComposerState s = labelComposer("2", 35, 3);
     s.optVRLeftjust = false;
     s.optVRCenter = true;
     s.lines = {std::string(500, 'x'), "\x80uro \xe9t\xe9", "", "", ""};
+    dialogs.queueAnswer(Answer::Ok);  // print the cut line
     print(s);
     const auto t = texts(printer.documents.at(0));
     ASSERT_EQ(t.size(), 2u);
-    EXPECT_NEAR(t[0].x, tabX(t[0], 42), 1e-9);
+    // Tab 42 lies left of label 2: the line starts 1/16 in inside it, and is
+    // cut where it would leave the label.
+    const double left = 3.0 / 16 * 72 + 2.75 * 72 + kLabelInset - kPrintableOffsetX;
+    const double right = left + 2.625 * 72 - 2 * kLabelInset;
+    EXPECT_NEAR(t[0].x, left, 1e-9);
+    EXPECT_LE(t[0].x + t[0].width, right + 1e-9);
+    EXPECT_LT(t[0].text.size(), 500u);
     EXPECT_EQ(t[0].row, 4);
     EXPECT_EQ(t[1].row, 5);
     EXPECT_EQ(t[1].text, "\x80uro \xe9t\xe9");
 }
 
-TEST_F(SheetLabels, LandscapeLabelsPrintAtElevenPointsOnTheSameGrid) {
+TEST_F(SheetLabels, LandscapeLeavesTheLabelSheetUpright) {
+    // A 30-up sheet laid out sideways would put positions 19 to 30 off the
+    // page: the orientation choice is the envelope's.
     ComposerState s = labelComposer("5", 35, 10);
     s.optPortrait = false;
     s.optLandscape = true;
     print(s);
     const Document& doc = printer.documents.at(0);
-    EXPECT_EQ(doc.orientation, Orientation::Landscape);
+    EXPECT_EQ(doc.orientation, Orientation::Portrait);
     const auto t = texts(doc);
     ASSERT_EQ(t.size(), 3u);
-    EXPECT_EQ(t[0].font.size, 11);
+    EXPECT_EQ(t[0].font.size, 9);
     expectLabelAt(t, 0, 45, 10);
-    EXPECT_NEAR(t[0].y, 10 * rowHeight(FontSpec{"Verdana", 11}), 1e-9);
+    // Row 10 of the grid lies 3.4 points below the second row's top edge:
+    // the block moves down to the inset.
+    EXPECT_NEAR(t[0].y, 72 + 36 + kLabelInset - kPrintableOffsetY, 1e-9);
 }
 
 TEST_F(SheetLabels, ItalicAndShiftsAreApplied) {
@@ -198,6 +211,39 @@ TEST_F(SheetLabels, ItalicAndShiftsAreApplied) {
     EXPECT_TRUE(t[0].font.italic);
     EXPECT_FALSE(t[0].font.bold);
     expectLabelAt(t, 0, 47, 1 + 8);
+}
+
+// The first line of a label starts at its grid row, or at the inset below the
+// label's top edge when the row is nearer. The label moves with the margin
+// shifts, which say where this printer puts the sheet.
+TEST_F(SheetLabels, FirstLinesKeepTheirInsetWhereverTheShiftsPutTheLabels) {
+    const double row = rowHeight(FontSpec{"Verdana", 9});
+    struct Case {
+        const char* entry;
+        const char* shift;  // ONTHEFLY left|top
+        double y;           // of line 1
+    };
+    const Case cases[] = {
+        {"1", "0  |0  ", 4 * row},                                    // 9.7 pt inside: stays
+        {"4", "0  |0  ", 72 + 36 + kLabelInset - kPrintableOffsetY},  // row 10: moves down
+        {"4", "0  |-1 ", 72 + 36 - row + kLabelInset - kPrintableOffsetY},
+        {"25", "0  |0  ", 8 * 72 + 36 + kLabelInset - kPrintableOffsetY},
+        {"13", "0  |0  ", 30 * row},
+    };
+    for (const Case& c : cases) {
+        shifts(std::string(c.shift), "0  |0  ");
+        ComposerState s = labelComposer(c.entry, 2, 3);
+        print(s);
+        const auto t = texts(printer.documents.back());
+        ASSERT_FALSE(t.empty());
+        EXPECT_NEAR(t[0].y, c.y, 1e-9) << c.entry << " " << c.shift;
+        EXPECT_NEAR(t[1].y - t[0].y, row, 1e-9);
+    }
+    // Moved one column left, the first label's text is not held at the unshifted edge.
+    shifts("-1 |0  ", "0  |0  ");
+    ComposerState s = labelComposer("1", 2, 3);
+    print(s);
+    EXPECT_NEAR(texts(printer.documents.back())[0].x, 0, 1e-9);
 }
 
 TEST_F(SheetLabels, EachCopyIsItsOwnDocumentStartingAtTheEnteredPosition) {

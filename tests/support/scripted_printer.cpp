@@ -17,4 +17,12 @@ void ScriptedPrinter::submit(const Document& document) {
     documents.push_back(document);
 }
 
+bool ScriptedPrinter::preview(const Document& document) {
+    previews.push_back(document);
+    if (previewAnswers.empty()) return true;
+    const bool print = previewAnswers.front();
+    previewAnswers.pop_front();
+    return print;
+}
+
 }  // namespace varnel::testing

@@ -13,6 +13,8 @@ public:
     std::string device = "Generic PDF Printer";
     // Dialog answers; an empty queue answers one copy, no selection.
     std::deque<PrintDialogResult> dialogAnswers;
+    // Preview answers: true for Print, false for going back.
+    std::deque<bool> previewAnswers;
     // When set, submit() raises this run-time error number.
     int failWith = 0;
 
@@ -20,6 +22,8 @@ public:
     PrintDialogResult showPrintDialog(const PrintDialogOptions& options) override;
     void submit(const Document& document) override;
     void abort() override { ++aborts; }
+    // Records the document; answers from previewAnswers, Print when empty.
+    bool preview(const Document& document) override;
 
     void answerCopies(int copies, bool selection = false) {
         dialogAnswers.push_back(PrintDialogResult{false, copies, selection});
@@ -28,6 +32,7 @@ public:
 
     std::vector<PrintDialogOptions> dialogs;
     std::vector<Document> documents;
+    std::vector<Document> previews;
     int aborts = 0;
 };
 

@@ -28,6 +28,22 @@ const std::vector<Command>& commands() {
         {"delete", "CONTACTS.DAT RECORD",
          "deletes one record as the contact browser does; the records after it move down",
          runDelete},
+        {"labels",
+         "CONTACTS.DAT [--search FIELD=TEXT] [--sort first|last] [--bold] [--italic] "
+         "(-o OUT.pdf | --printer NAME)",
+         "labels for the listed contacts, 30 to a sheet (Avery 5160)", runLabels},
+        {"label",
+         "--line TEXT... --position N|N-M [--centered] [--bold] [--italic] "
+         "(-o OUT.pdf | --printer NAME)",
+         "the typed lines on label positions N to M of a 30-label sheet", runLabel},
+        {"envelope",
+         "--line TEXT... --size 10|6-3/4|A2|A7|A8|A10 [--bold|--large] "
+         "(-o OUT.pdf | --printer NAME)",
+         "the typed lines on an envelope", runEnvelope},
+        {"return-labels", "--line TEXT... (-o OUT.pdf | --printer NAME)",
+         "80 return-address labels of up to 3 lines (Avery 5167)", runReturnLabels},
+        {"test-page", "--stock 5160|5167 (-o OUT.pdf | --printer NAME)",
+         "the alignment page: label outlines, corner crosses and rulers", runTestPage},
     };
     return all;
 }

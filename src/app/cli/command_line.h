@@ -11,6 +11,7 @@
 
 namespace varnel {
 
+class Dialogs;
 class Printer;
 
 namespace cli {
@@ -32,6 +33,9 @@ struct CommandEnv {
     // window program's renderer stands behind it, so -o gives the same PDF as
     // the print dialog's "Print to File (PDF)".
     std::function<std::unique_ptr<Printer>(const PrintTarget&)> makePrinter;
+    // The program's settings store (a printer's calibration); no box of it is
+    // ever shown. Null: no stored settings.
+    Dialogs* dialogs = nullptr;
 };
 
 using Args = std::vector<std::string>;

@@ -16,5 +16,11 @@ int runExport(const Args& args, CommandEnv& env);
 int runList(const Args& args, CommandEnv& env);
 int runCheck(const Args& args, CommandEnv& env);
 int runDelete(const Args& args, CommandEnv& env);
+// The printing words.
+int runLabels(const Args& args, CommandEnv& env);
+int runLabel(const Args& args, CommandEnv& env);
+int runEnvelope(const Args& args, CommandEnv& env);
+int runReturnLabels(const Args& args, CommandEnv& env);
+int runTestPage(const Args& args, CommandEnv& env);
 
 }  // namespace varnel::cli

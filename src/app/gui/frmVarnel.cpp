@@ -63,6 +63,7 @@ void frmVarnel::buildMenus() {
     mnuStates = action(mnuFile, "mnuStates", "State Abbreviations");
     mnuFile->addSeparator();
     mnuFilePrint = action(mnuFile, "mnuFilePrint", "Print");
+    mnuFilePreview = action(mnuFile, "mnuFilePreview", "Print Preview");
     mnuFile->addSeparator();
     mnuFileExit = action(mnuFile, "mnuFileExit", "Exit");
 
@@ -95,6 +96,12 @@ void frmVarnel::buildMenus() {
     mnuAdjustSR = action(mnuMargins, "mnuAdjustSR", "Search-result labels");
     mnuAdjustENV = action(mnuMargins, "mnuAdjustENV", "Envelope");
     mnuAdjustRA = action(mnuMargins, "mnuAdjustRA", "Return Address labels");
+    mnuMargins->addSeparator();
+    mnuAlignPage = mnuMargins->addMenu("Print Alignment Page");
+    mnuAlignPage->setObjectName("mnuAlignPage");
+    mnuAlign5160 = action(mnuAlignPage, "mnuAlign5160", "Avery 5160 / 8160 (30 labels)");
+    mnuAlign5167 = action(mnuAlignPage, "mnuAlign5167", "Avery 5167 / 8167 / 18167 (80 labels)");
+    mnuCalibrate = action(mnuMargins, "mnuCalibrate", "Printer Calibration\u2026");
 
     mnuHelp = menuBar()->addMenu("&Help");
     mnuHelp->setObjectName("mnuHelp");
@@ -147,7 +154,8 @@ void frmVarnel::buildControls() {
     auto* linesBox = new QGroupBox("Address", central);
     linesBox->setObjectName("frVRLines");
     auto* grid = new QGridLayout(linesBox);
-    const char* lineNames[5] = {"txtVRLine1", "txtVRLine2", "txtVRline3", "txtVRLine4", "txtVRLine5"};
+    const char* lineNames[5] = {"txtVRLine1", "txtVRLine2", "txtVRline3", "txtVRLine4",
+                                "txtVRLine5"};
     for (int i = 0; i < 5; ++i) {
         lblVRLines[static_cast<std::size_t>(i)] =
             new QLabel(QString("Line #%1:").arg(i + 1), linesBox);
@@ -252,12 +260,15 @@ void frmVarnel::buildControls() {
 
     auto* bottom = new QHBoxLayout();
     cmdVRStart = button("cmdVRStart", "Print");
-    cmdRetAddress = button("cmdRetAddress", "Print",
-                           "Prints 80 return address labels on Avery 5167 [1/2\" x 1 3/4\"] labels");
+    cmdRetAddress =
+        button("cmdRetAddress", "Print",
+               "Prints 80 return address labels on Avery 5167 [1/2\" x 1 3/4\"] labels");
     cmdRetAddress->setHidden(true);
+    cmdVRPreview =
+        button("cmdVRPreview", "Preview", "See the printout on its labels or envelope first");
     cmdVRClear = button("cmdVRClear", "Clear Form");
     cmdVRExit = button("cmdVRExit", "Exit");
-    for (QPushButton* b : {cmdVRStart, cmdRetAddress, cmdVRClear}) {
+    for (QPushButton* b : {cmdVRStart, cmdRetAddress, cmdVRPreview, cmdVRClear}) {
         b->setMinimumWidth(110);
         bottom->addWidget(b);
     }
@@ -286,6 +297,8 @@ void frmVarnel::connectHandlers() {
     connect(mnuRetAddress, &QAction::triggered, this, &frmVarnel::mnuRetAddress_Click);
     connect(mnuStates, &QAction::triggered, this, &frmVarnel::mnuStates_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &frmVarnel::mnuFilePrint_Click);
+    connect(mnuFilePreview, &QAction::triggered, this, &frmVarnel::mnuFilePreview_Click);
+    connect(cmdVRPreview, &QPushButton::clicked, this, &frmVarnel::cmdVRPreview_Click);
     connect(mnuVREdit, &QMenu::aboutToShow, this, &frmVarnel::mnuVREdit_Click);
     connect(mnuCut, &QAction::triggered, this, &frmVarnel::mnuCut_Click);
     connect(mnuCopy, &QAction::triggered, this, &frmVarnel::mnuCopy_Click);
@@ -303,6 +316,9 @@ void frmVarnel::connectHandlers() {
     connect(mnuAdjustSR, &QAction::triggered, this, &frmVarnel::mnuAdjustSR_Click);
     connect(mnuAdjustENV, &QAction::triggered, this, &frmVarnel::mnuAdjustENV_Click);
     connect(mnuAdjustRA, &QAction::triggered, this, &frmVarnel::mnuAdjustRA_Click);
+    connect(mnuAlign5160, &QAction::triggered, this, &frmVarnel::mnuAlign5160_Click);
+    connect(mnuAlign5167, &QAction::triggered, this, &frmVarnel::mnuAlign5167_Click);
+    connect(mnuCalibrate, &QAction::triggered, this, &frmVarnel::mnuCalibrate_Click);
     connect(mnuManual, &QAction::triggered, this, &frmVarnel::mnuManual_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmVarnel::mnuAbout_Click);
 
@@ -350,7 +366,8 @@ void frmVarnel::setContactCommandsEnabled(bool enabled, bool includingExchange) 
     for (QWidget* w : std::initializer_list<QWidget*>{cmdAddContact, cmdFindContact}) {
         w->setEnabled(enabled);
     }
-    for (QAction* a : {mnuAdd, mnuEdit, mnuDelete, mnuFind, mnuViewOne, mnuViewAll, mnuSrchContacts}) {
+    for (QAction* a :
+         {mnuAdd, mnuEdit, mnuDelete, mnuFind, mnuViewOne, mnuViewAll, mnuSrchContacts}) {
         a->setEnabled(enabled);
     }
     if (includingExchange) {
@@ -503,8 +520,10 @@ void frmVarnel::shutdown() {
     if (!isMinimized()) {
         const QRect frame = frameGeometry();
         const double dpi = screen() ? screen()->logicalDotsPerInch() : 96.0;
-        ctx_.dialogs.saveSetting("Varnel", "Settings", "MainLeft", twips(frame.x(), dpi).toStdString());
-        ctx_.dialogs.saveSetting("Varnel", "Settings", "MainTop", twips(frame.y(), dpi).toStdString());
+        ctx_.dialogs.saveSetting("Varnel", "Settings", "MainLeft",
+                                 twips(frame.x(), dpi).toStdString());
+        ctx_.dialogs.saveSetting("Varnel", "Settings", "MainTop",
+                                 twips(frame.y(), dpi).toStdString());
         ctx_.dialogs.saveSetting("Varnel", "Settings", "MainWidth",
                                  twips(frame.width(), dpi).toStdString());
         ctx_.dialogs.saveSetting("Varnel", "Settings", "MainHeight",
@@ -522,9 +541,7 @@ void frmVarnel::showAgain() {
 
 void frmVarnel::registerWindow(QWidget* window) {
     windows_.push_back(window);
-    connect(window, &QObject::destroyed, this, [this, window] {
-        std::erase(windows_, window);
-    });
+    connect(window, &QObject::destroyed, this, [this, window] { std::erase(windows_, window); });
 }
 
 ComposerState frmVarnel::readComposer() const {
@@ -590,6 +607,8 @@ void frmVarnel::writeComposer(const ComposerState& s) {
     cboVREnvelope->setHidden(!s.cboVREnvelopeVisible);
     setPair(optVRLeftjust, s.optVRLeftjust, optVRCenter, s.optVRCenter);
     setPair(optPortrait, s.optPortrait, optLandscape, s.optLandscape);
+    // Label sheets print upright: the orientation is the envelope's choice.
+    frPortLand->setEnabled(!s.optVRLabel);
     chkBold->setChecked(s.chkBold);
     chkBold->setHidden(!s.chkBoldVisible);
     chkLargeFont->setChecked(s.chkLargeFont);
@@ -609,8 +628,11 @@ void frmVarnel::writeComposer(const ComposerState& s) {
     cmdVRStart->setHidden(!s.cmdVRStartVisible);
     cmdRetAddress->setHidden(!s.cmdRetAddressVisible);
 
-    static const std::pair<const char*, int> lineFocus[] = {
-        {"txtVRLine1", 0}, {"txtVRLine2", 1}, {"txtVRline3", 2}, {"txtVRLine4", 3}, {"txtVRLine5", 4}};
+    static const std::pair<const char*, int> lineFocus[] = {{"txtVRLine1", 0},
+                                                            {"txtVRLine2", 1},
+                                                            {"txtVRline3", 2},
+                                                            {"txtVRLine4", 3},
+                                                            {"txtVRLine5", 4}};
     for (const auto& [name, index] : lineFocus) {
         if (s.focus == name) txtVRLines[static_cast<std::size_t>(index)]->setFocus();
     }

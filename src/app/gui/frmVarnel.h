@@ -56,6 +56,7 @@ public:
     QAction* mnuRetAddress;
     QAction* mnuStates;
     QAction* mnuFilePrint;
+    QAction* mnuFilePreview;  // what Print would print, in a preview first
     QAction* mnuFileExit;
     QMenu* mnuVREdit;
     QAction* mnuCut;
@@ -77,6 +78,10 @@ public:
     QAction* mnuAdjustSR;
     QAction* mnuAdjustENV;
     QAction* mnuAdjustRA;
+    QMenu* mnuAlignPage;  // "Print Alignment Page"
+    QAction* mnuAlign5160;
+    QAction* mnuAlign5167;
+    QAction* mnuCalibrate;  // "Printer Calibration..."
     QMenu* mnuHelp;
     QAction* mnuManual;
     QAction* mnuAbout;
@@ -91,7 +96,8 @@ public:
     QPushButton* cmdVRExit;
 
     // Composer.
-    std::array<QLineEdit*, 5> txtVRLines;  // txtVRLine1, txtVRLine2, txtVRline3, txtVRLine4, txtVRLine5
+    std::array<QLineEdit*, 5>
+        txtVRLines;  // txtVRLine1, txtVRLine2, txtVRline3, txtVRLine4, txtVRLine5
     std::array<QLabel*, 5> lblVRLines;
     QGroupBox* frVRMediaType;
     QRadioButton* optVRLabel;
@@ -116,6 +122,7 @@ public:
     QPushButton* cmdVRStart;
     QPushButton* cmdVRClear;
     QPushButton* cmdRetAddress;
+    QPushButton* cmdVRPreview;  // what the Print button beside it would print, previewed
 
 public slots:
     // File commands (frmVarnel.cpp).
@@ -142,6 +149,11 @@ public slots:
     // Printing (frmVarnel_printing.cpp).
     void cmdVRStart_Click();
     void mnuFilePrint_Click();
+    void mnuFilePreview_Click();
+    void cmdVRPreview_Click();
+    void mnuAlign5160_Click();
+    void mnuAlign5167_Click();
+    void mnuCalibrate_Click();
     void mnuAdjustOTF_Click();
     void mnuAdjustSR_Click();
     void mnuAdjustENV_Click();

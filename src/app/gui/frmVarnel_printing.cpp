@@ -1,5 +1,7 @@
 // Print command, margins and return-address labels of the main window.
 #include "app/gui/frmVarnel.h"
+#include "ports/gui/qt_text.h"
+#include "printing/alignment_page.h"
 #include "printing/margin_file.h"
 #include "printing/print_command.h"
 #include "printing/return_address.h"
@@ -9,11 +11,38 @@ namespace varnel {
 
 void frmVarnel::cmdVRStart_Click() {
     ComposerState state = readComposer();
-    printComposer(state, ctx_.dialogs, ctx_.printer, ctx_.programFolder);
+    printComposer(state, ctx_.dialogs, ctx_.printer, ctx_.programFolder, PrintMode::Print,
+                  toCp(txtFileTitle));
     writeComposer(state);
 }
 
 void frmVarnel::mnuFilePrint_Click() { cmdVRStart_Click(); }
+
+// Previews what the visible Print button prints: the return-address sheet
+// in return-address mode, the composer's labels or envelope otherwise.
+void frmVarnel::cmdVRPreview_Click() {
+    ComposerState state = readComposer();
+    if (state.cmdRetAddressVisible) {
+        printReturnAddressLabels(state, ctx_.dialogs, ctx_.printer, ctx_.programFolder,
+                                 PrintMode::Preview, toCp(txtFileTitle));
+    } else {
+        printComposer(state, ctx_.dialogs, ctx_.printer, ctx_.programFolder, PrintMode::Preview,
+                      toCp(txtFileTitle));
+    }
+    writeComposer(state);
+}
+
+void frmVarnel::mnuFilePreview_Click() { cmdVRPreview_Click(); }
+
+void frmVarnel::mnuAlign5160_Click() {
+    printAlignmentPage(kAvery5160, ctx_.dialogs, ctx_.printer, ctx_.programFolder);
+}
+
+void frmVarnel::mnuAlign5167_Click() {
+    printAlignmentPage(kAvery5167, ctx_.dialogs, ctx_.printer, ctx_.programFolder);
+}
+
+void frmVarnel::mnuCalibrate_Click() { calibratePrinter(ctx_.dialogs, ctx_.printer.deviceName()); }
 
 void frmVarnel::mnuAdjustOTF_Click() {
     try {
@@ -51,7 +80,8 @@ void frmVarnel::mnuRetAddress_Click() { cmdRetAddress_Click(); }
 
 void frmVarnel::cmdRetAddress_Click() {
     ComposerState state = readComposer();
-    printReturnAddressLabels(state, ctx_.dialogs, ctx_.printer, ctx_.programFolder);
+    printReturnAddressLabels(state, ctx_.dialogs, ctx_.printer, ctx_.programFolder,
+                             PrintMode::Print, toCp(txtFileTitle));
     writeComposer(state);
 }
 

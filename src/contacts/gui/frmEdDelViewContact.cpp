@@ -53,6 +53,7 @@ void frmEdDelViewContact::buildMenus() {
     mnuEDVFile = menuBar()->addMenu("&File");
     mnuEDVFile->setObjectName("mnuEDVFile");
     mnuEDVPrint = action(mnuEDVFile, "mnuEDVPrint", "Print");
+    mnuEDVPreview = action(mnuEDVFile, "mnuEDVPreview", "Print Preview");
     mnuEDVEdit = menuBar()->addMenu("&Edit");
     mnuEDVEdit->setObjectName("mnuEDVEdit");
     mnuEDVCut = action(mnuEDVEdit, "mnuEDVCut", "Cut");
@@ -64,6 +65,7 @@ void frmEdDelViewContact::buildMenus() {
     mnuEDVAbout = action(mnuEDVHelp, "mnuEDVAbout", "About Varnel");
 
     connect(mnuEDVPrint, &QAction::triggered, this, &frmEdDelViewContact::mnuEDVPrint_Click);
+    connect(mnuEDVPreview, &QAction::triggered, this, &frmEdDelViewContact::mnuEDVPreview_Click);
     connect(mnuEDVEdit, &QMenu::aboutToShow, this, &frmEdDelViewContact::mnuEDVEdit_Click);
     connect(mnuEDVCut, &QAction::triggered, this, &frmEdDelViewContact::mnuEDVCut_Click);
     connect(mnuEDVCopy, &QAction::triggered, this, &frmEdDelViewContact::mnuEDVCopy_Click);
@@ -406,8 +408,12 @@ void frmEdDelViewContact::cmdPeopleFind_Click() {
     ctx_.dialogs.shellOpen(std::string(kPeopleSearchAddress));
 }
 
+void frmEdDelViewContact::mnuEDVPrint_Click() { printDetailSheet(PrintMode::Print); }
+
+void frmEdDelViewContact::mnuEDVPreview_Click() { printDetailSheet(PrintMode::Preview); }
+
 // The detail sheet prints the boxes as they stand, unsaved edits included.
-void frmEdDelViewContact::mnuEDVPrint_Click() {
+void frmEdDelViewContact::printDetailSheet(PrintMode mode) {
     const DetailValues values{
         toCp(txtACFName->text()),     toCp(txtACMiddleInit->text()), toCp(txtACLName->text()),
         toCp(txtACFStreet->text()),   toCp(txtACSStreet->text()),    toCp(txtACCity->text()),
@@ -419,7 +425,7 @@ void frmEdDelViewContact::mnuEDVPrint_Click() {
     for (std::size_t i = 0; i < kContactBoxCount; ++i) {
         textBoxes.push_back(box(static_cast<ContactBox>(i)));
     }
-    printDetailSheetOf(values, focusWidget(), textBoxes, ctx_);
+    printDetailSheetOf(values, focusWidget(), textBoxes, ctx_, mode);
 }
 
 void frmEdDelViewContact::mnuEDVEdit_Click() {

@@ -15,6 +15,7 @@
 #include "app/app_context.h"
 #include "contacts/gui/contact_boxes.h"
 #include "contacts/gui/find_list_model.h"
+#include "printing/print_flow.h"
 
 namespace varnel {
 
@@ -56,6 +57,7 @@ public:
 
     QMenu* mnuEDVFile;
     QAction* mnuEDVPrint;
+    QAction* mnuEDVPreview;  // the detail sheet in a preview first
     QMenu* mnuEDVEdit;
     QAction* mnuEDVCut;
     QAction* mnuEDVCopy;
@@ -79,6 +81,7 @@ public slots:
     void cmdPeopleFind_Click();
     void txtACCompany_Change();
     void mnuEDVPrint_Click();
+    void mnuEDVPreview_Click();
     void mnuEDVEdit_Click();
     void mnuEDVCut_Click();
     void mnuEDVCopy_Click();
@@ -92,6 +95,7 @@ protected:
 private:
     void buildMenus();
     void buildControls();
+    void printDetailSheet(PrintMode mode);
     // Shows record k and refills the find list, or changes nothing on error.
     void stepTo(std::int32_t k);
     void showContactRecord(const ContactRecord& record);

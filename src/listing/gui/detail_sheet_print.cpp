@@ -15,8 +15,11 @@ std::string systemShortDate(const Date& date) {
 }
 
 PrintOutcome printDetailSheetOf(const DetailValues& values, const QWidget* focused,
-                                const std::vector<const QWidget*>& textBoxes, AppContext& context) {
+                                const std::vector<const QWidget*>& textBoxes, AppContext& context,
+                                PrintMode mode) {
     DetailSheetRequest request;
+    request.mode = mode;
+    request.fileTitle = context.contactFile.path().stem().string();
     request.values = values;
     request.dateText = systemShortDate(context.clock.today());
     const bool isBox = focused != nullptr &&

@@ -16,6 +16,7 @@ std::string systemShortDate(const Date& date);
 // is the browser's focused control; `textBoxes` are its text boxes, whose
 // selection the "Selection" choice prints.
 PrintOutcome printDetailSheetOf(const DetailValues& values, const QWidget* focused,
-                                const std::vector<const QWidget*>& textBoxes, AppContext& context);
+                                const std::vector<const QWidget*>& textBoxes, AppContext& context,
+                                PrintMode mode = PrintMode::Print);
 
 }  // namespace varnel

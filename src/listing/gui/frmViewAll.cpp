@@ -72,6 +72,7 @@ void frmViewAll::buildMenus() {
     mnuFile = menuBar()->addMenu("&File");
     mnuFile->setObjectName("mnuFile");
     mnuPrint = action(mnuFile, "mnuPrint", "Print");
+    mnuPreview = action(mnuFile, "mnuPreview", "Print Preview");
     mnuVAEdit = menuBar()->addMenu("&Edit");
     mnuVAEdit->setObjectName("mnuVAEdit");
     mnuVACut = action(mnuVAEdit, "mnuVACut", "Cut");
@@ -139,10 +140,15 @@ void frmViewAll::buildControls() {
     cmdPrintLabels->setObjectName("cmdPrintLabels");
     cmdPrintLabels->setToolTip("Print a label for each contact in list");
     cmdPrintLabels->setEnabled(false);
+    cmdPreviewLabels = new QPushButton("Preview labels", central);
+    cmdPreviewLabels->setObjectName("cmdPreviewLabels");
+    cmdPreviewLabels->setToolTip("See the labels on their sheet before printing them");
+    cmdPreviewLabels->setEnabled(false);
     cmdViewAllClose = new QPushButton("Close", central);
     cmdViewAllClose->setObjectName("cmdViewAllClose");
     buttons->addWidget(cmdACGetReport);
     buttons->addWidget(cmdPrintLabels);
+    buttons->addWidget(cmdPreviewLabels);
     buttons->addWidget(cmdViewAllClose);
     buttons->addStretch();
     choices->addLayout(buttons);
@@ -192,6 +198,7 @@ void frmViewAll::connectHandlers() {
     connect(optLnameSort, &QRadioButton::clicked, this, &frmViewAll::optLnameSort_Click);
     connect(cmdACGetReport, &QPushButton::clicked, this, &frmViewAll::cmdACGetReport_Click);
     connect(cmdPrintLabels, &QPushButton::clicked, this, &frmViewAll::cmdPrintLabels_Click);
+    connect(cmdPreviewLabels, &QPushButton::clicked, this, &frmViewAll::cmdPreviewLabels_Click);
     connect(cmdViewAllClose, &QPushButton::clicked, this, &frmViewAll::cmdViewAllClose_Click);
     connect(lstAllContacts, &QListView::doubleClicked, this, &frmViewAll::lstAllContacts_DblClick);
     connect(mnuVAEdit, &QMenu::aboutToShow, this, &frmViewAll::mnuVAEdit_Click);
@@ -200,6 +207,7 @@ void frmViewAll::connectHandlers() {
     connect(mnuVAPaste, &QAction::triggered, this, &frmViewAll::mnuVAPaste_Click);
     connect(mnuVASelectAll, &QAction::triggered, this, &frmViewAll::mnuVASelectAll_Click);
     connect(mnuPrint, &QAction::triggered, this, &frmViewAll::mnuPrint_Click);
+    connect(mnuPreview, &QAction::triggered, this, &frmViewAll::mnuPreview_Click);
     connect(mnuVAManual, &QAction::triggered, this, &frmViewAll::mnuVAManual_Click);
     connect(mnuVAAbout, &QAction::triggered, this, &frmViewAll::mnuVAAbout_Click);
 }
@@ -212,6 +220,7 @@ void frmViewAll::Form_Load() {
     show();
     model_->clear();
     mnuPrint->setEnabled(false);
+    mnuPreview->setEnabled(false);
     setWindowTitle(fromCp(listWindowTitle(toCp(main_.txtFileTitle))));
     txtViewAllHeader->show();
     lstAllContacts->show();
@@ -280,9 +289,11 @@ void frmViewAll::cmdACGetReport_Click() {
         lblSearchDisplay->setVisible(SearchKind != kSearchAll);
         lblSearchDisplay->setText(fromCp(searchDescription(SearchKind, SearchText)));
         cmdPrintLabels->setEnabled(true);
+        cmdPreviewLabels->setEnabled(true);
         lblTotContacts->show();
         lblTotContacts->setText(fromCp(contactsFoundCaption(found)));
         mnuPrint->setEnabled(true);
+        mnuPreview->setEnabled(true);
         cmdViewAllClose->setFocus();
         if (found > 0) {
             cmdACGetReport->setEnabled(false);
@@ -295,15 +306,23 @@ void frmViewAll::cmdACGetReport_Click() {
     }
 }
 
-void frmViewAll::cmdPrintLabels_Click() {
-    const ResultLabelRequest request{model_->list(), ctx_.contactFile, ctx_.programFolder,
+void frmViewAll::printLabels(PrintMode mode) {
+    const ResultLabelRequest request{model_->list(),
+                                     ctx_.contactFile,
+                                     ctx_.programFolder,
                                      main_.chkLblBold->isChecked(),
-                                     main_.chkLblItalic->isChecked()};
+                                     main_.chkLblItalic->isChecked(),
+                                     mode,
+                                     toCp(main_.txtFileTitle)};
     const PrintOutcome outcome = printSearchResultLabels(request, ctx_.dialogs, ctx_.printer);
     if (outcome == PrintOutcome::Printed || outcome == PrintOutcome::Refused) {
         cmdViewAllClose->setFocus();
     }
 }
+
+void frmViewAll::cmdPrintLabels_Click() { printLabels(PrintMode::Print); }
+
+void frmViewAll::cmdPreviewLabels_Click() { printLabels(PrintMode::Preview); }
 
 void frmViewAll::cmdViewAllClose_Click() {
     frmVarnel& main = main_;
@@ -426,12 +445,20 @@ void frmViewAll::mnuVASelectAll_Click() {
     lstAllContacts->selectAll();
 }
 
-void frmViewAll::mnuPrint_Click() {
-    const ReportRequest request{model_->list(),   selectedRows(),
-                                display(),        toCp(txtViewAllHeader->selectedText()),
-                                headerHasFocus(), toCp(main_.txtFileTitle)};
+void frmViewAll::printReport(PrintMode mode) {
+    const ReportRequest request{model_->list(),
+                                selectedRows(),
+                                display(),
+                                toCp(txtViewAllHeader->selectedText()),
+                                headerHasFocus(),
+                                toCp(main_.txtFileTitle),
+                                mode};
     printContactReport(request, ctx_.dialogs, ctx_.printer);
 }
+
+void frmViewAll::mnuPrint_Click() { printReport(PrintMode::Print); }
+
+void frmViewAll::mnuPreview_Click() { printReport(PrintMode::Preview); }
 
 void frmViewAll::mnuVAManual_Click() { main_.mnuManual_Click(); }
 

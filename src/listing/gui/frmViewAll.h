@@ -17,6 +17,7 @@
 
 #include "app/app_context.h"
 #include "listing/list_lines.h"
+#include "printing/print_flow.h"
 
 namespace varnel {
 
@@ -55,6 +56,7 @@ public:
     QRadioButton* optEmailAdd;
     QPushButton* cmdACGetReport;
     QPushButton* cmdPrintLabels;
+    QPushButton* cmdPreviewLabels;  // the labels in a preview first
     QPushButton* cmdViewAllClose;
     QLineEdit* txtViewAllHeader;
     QListView* lstAllContacts;
@@ -63,6 +65,7 @@ public:
 
     QMenu* mnuFile;
     QAction* mnuPrint;
+    QAction* mnuPreview;  // the report in a preview first
     QMenu* mnuVAEdit;
     QAction* mnuVACut;
     QAction* mnuVACopy;
@@ -83,6 +86,7 @@ public slots:
     void optLnameSort_Click();
     void cmdACGetReport_Click();
     void cmdPrintLabels_Click();
+    void cmdPreviewLabels_Click();
     void cmdViewAllClose_Click();
     void lstAllContacts_DblClick(const QModelIndex& index);
     void mnuVAEdit_Click();  // the Edit menu opens
@@ -91,6 +95,7 @@ public slots:
     void mnuVAPaste_Click();
     void mnuVASelectAll_Click();
     void mnuPrint_Click();
+    void mnuPreview_Click();
     void mnuVAManual_Click();
     void mnuVAAbout_Click();
 
@@ -107,6 +112,8 @@ private:
     std::vector<std::size_t> selectedRows() const;
     std::string selectedLinesText() const;
     void addLines(std::vector<ListLine> lines);
+    void printLabels(PrintMode mode);
+    void printReport(PrintMode mode);
 
     AppContext& ctx_;
     frmVarnel& main_;
