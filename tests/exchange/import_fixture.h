@@ -9,6 +9,7 @@
 
 #include "exchange/import_boxes.h"
 #include "store/contact_file.h"
+#include "support/contact_bytes.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -33,13 +34,7 @@ inline std::string csvRow(std::size_t width, const std::map<std::size_t, std::st
 
 inline ContactRecord contact(const std::string& first, const std::string& last,
                              const std::string& email) {
-    ContactRecord r;
-    r.set(Field::FirstName, first);
-    r.set(Field::LastName, last);
-    r.set(Field::Email, email);
-    r.set(Field::IncludeCompany, "0");
-    r.set(Field::BdayReminder, "1");
-    return r;
+    return testContact(first, last, email);
 }
 
 class ImportTest : public ::testing::Test {

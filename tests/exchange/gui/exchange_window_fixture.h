@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/gui/frmVarnel.h"
+#include "support/contact_bytes.h"
 #include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
@@ -16,7 +17,7 @@
 namespace varnel::testing {
 
 class MainWindowFixture : public ::testing::Test {
-  protected:
+protected:
     MainWindowFixture() : ctx(dialogs, printer, clock, dir.path()) {
         main = std::make_unique<frmVarnel>(ctx);
         main->Form_Load();
@@ -45,13 +46,7 @@ class MainWindowFixture : public ::testing::Test {
     }
 
     void addContact(const std::string& first, const std::string& last, const std::string& email) {
-        ContactRecord r;
-        r.set(Field::FirstName, first);
-        r.set(Field::LastName, last);
-        r.set(Field::Email, email);
-        r.set(Field::IncludeCompany, "0");
-        r.set(Field::BdayReminder, "1");
-        ctx.contactFile.appendRecord(r);
+        ctx.contactFile.appendRecord(testContact(first, last, email));
     }
 
     TempDir dir;
