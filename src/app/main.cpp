@@ -2,7 +2,7 @@
 #include <QPrinterInfo>
 #include <iostream>
 
-#include "app/app_context.h"
+#include "app/app_state.h"
 #include "app/cli/command_line.h"
 #include "app/gui/frmVarnel.h"
 #include "app/gui/program_folder.h"
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     varnel::QtDialogs dialogs;
     varnel::QtPrinter printer;
     varnel::SystemClock clock;
-    varnel::AppContext context(dialogs, printer, clock, varnel::programFolder());
+    varnel::AppState context(dialogs, printer, clock, varnel::programFolder());
 
     varnel::frmVarnel window(context);
     window.Form_Load();

@@ -30,7 +30,7 @@ QString twips(int pixels, double dpi) {
 
 }  // namespace
 
-frmVarnel::frmVarnel(AppContext& context, QWidget* parent) : QMainWindow(parent), ctx_(context) {
+frmVarnel::frmVarnel(AppState& context, QWidget* parent) : QMainWindow(parent), ctx_(context) {
     setObjectName("frmVarnel");
     setWindowTitle(kIdleTitle);
     buildMenus();

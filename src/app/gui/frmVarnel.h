@@ -14,7 +14,7 @@
 #include <QRadioButton>
 #include <array>
 
-#include "app/app_context.h"
+#include "app/app_state.h"
 #include "printing/composer.h"
 
 namespace varnel {
@@ -22,10 +22,10 @@ namespace varnel {
 class frmVarnel : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmVarnel(AppContext& context, QWidget* parent = nullptr);
+    explicit frmVarnel(AppState& context, QWidget* parent = nullptr);
     ~frmVarnel() override;
 
-    AppContext& context() { return ctx_; }
+    AppState& context() { return ctx_; }
 
     // Start-up: composer state, default contact file, birthday check.
     void Form_Load();
@@ -211,7 +211,7 @@ private:
     void shutdown();
     void closeFiles();
 
-    AppContext& ctx_;
+    AppState& ctx_;
     bool closed_ = false;
     std::vector<QWidget*> windows_;
     // Form-level composer state that has no control.

@@ -22,7 +22,7 @@
 
 namespace varnel {
 
-frmEdDelViewContact::frmEdDelViewContact(AppContext& context, frmVarnel& main)
+frmEdDelViewContact::frmEdDelViewContact(AppState& context, frmVarnel& main)
     : QMainWindow(nullptr), ctx_(context), main_(main), boxes_(new QWidget) {
     setObjectName("frmEdDelViewContact");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -33,7 +33,7 @@ frmEdDelViewContact::frmEdDelViewContact(AppContext& context, frmVarnel& main)
     setEditing(false);
 }
 
-frmEdDelViewContact* frmEdDelViewContact::open(AppContext& context, frmVarnel& main) {
+frmEdDelViewContact* frmEdDelViewContact::open(AppState& context, frmVarnel& main) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         auto* old = qobject_cast<frmEdDelViewContact*>(w);
         if (old && &old->main_ == &main && !old->disposing_) old->dispose();

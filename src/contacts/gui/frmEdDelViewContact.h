@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/app_context.h"
+#include "app/app_state.h"
 #include "contacts/gui/contact_boxes.h"
 #include "contacts/gui/find_list_model.h"
 #include "printing/print_flow.h"
@@ -24,11 +24,11 @@ class frmVarnel;
 class frmEdDelViewContact : public QMainWindow, public ContactBoxNames {
     Q_OBJECT
 public:
-    frmEdDelViewContact(AppContext& context, frmVarnel& main);
+    frmEdDelViewContact(AppState& context, frmVarnel& main);
 
     // Creates the browser afresh (a hidden one left by "Print Label" is
     // dropped first), registers it with the main window and runs its load.
-    static frmEdDelViewContact* open(AppContext& context, frmVarnel& main);
+    static frmEdDelViewContact* open(AppState& context, frmVarnel& main);
 
     // Load: hides the main window, shows this one, fills the find list and
     // starts with no contact shown and the fields disabled.
@@ -106,7 +106,7 @@ private:
     // Closes without showing the main window again (another browser replaces it).
     void dispose();
 
-    AppContext& ctx_;
+    AppState& ctx_;
     frmVarnel& main_;
     ContactBoxes boxes_;
     FindListModel* findModel_ = nullptr;

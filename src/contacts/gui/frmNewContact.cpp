@@ -15,7 +15,7 @@
 
 namespace varnel {
 
-frmNewContact::frmNewContact(AppContext& context, frmVarnel& main)
+frmNewContact::frmNewContact(AppState& context, frmVarnel& main)
     : QMainWindow(nullptr), ctx_(context), main_(main), boxes_(new QWidget) {
     setObjectName("frmNewContact");
     setAttribute(Qt::WA_DeleteOnClose);

@@ -9,7 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "app/app_context.h"
+#include "app/app_state.h"
 #include "contacts/gui/contact_boxes.h"
 #include "contacts/label_lines.h"
 
@@ -20,7 +20,7 @@ class frmVarnel;
 class frmNewContact : public QMainWindow, public ContactBoxNames {
     Q_OBJECT
 public:
-    frmNewContact(AppContext& context, frmVarnel& main);
+    frmNewContact(AppState& context, frmVarnel& main);
 
     // Hides the main window, shows this one with its title, focus on the first name.
     void Form_Load();
@@ -66,7 +66,7 @@ private:
     void buildMenus();
     void buildControls();
 
-    AppContext& ctx_;
+    AppState& ctx_;
     frmVarnel& main_;
     ContactBoxes boxes_;
 };

@@ -13,7 +13,7 @@
 
 namespace varnel {
 
-frmVRExport::frmVRExport(AppContext& context, frmVarnel& main, QWidget* parent)
+frmVRExport::frmVRExport(AppState& context, frmVarnel& main, QWidget* parent)
     : QMainWindow(parent), ctx_(context), main_(main) {
     setObjectName("frmVRExport");
     setAttribute(Qt::WA_DeleteOnClose);

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/app_context.h"
+#include "app/app_state.h"
 
 namespace varnel {
 
@@ -19,7 +19,7 @@ class frmVarnel;
 class frmVRExport : public QMainWindow {
     Q_OBJECT
 public:
-    frmVRExport(AppContext& context, frmVarnel& main, QWidget* parent = nullptr);
+    frmVRExport(AppState& context, frmVarnel& main, QWidget* parent = nullptr);
 
     void Form_Load();
 
@@ -53,7 +53,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    AppContext& ctx_;
+    AppState& ctx_;
     frmVarnel& main_;
     bool ending_ = false;
 };

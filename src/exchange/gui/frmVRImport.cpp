@@ -16,7 +16,7 @@
 
 namespace varnel {
 
-frmVRImport::frmVRImport(AppContext& context, frmVarnel& main, QWidget* parent)
+frmVRImport::frmVRImport(AppState& context, frmVarnel& main, QWidget* parent)
     : QMainWindow(parent), ctx_(context), main_(main) {
     setObjectName("frmVRImport");
     setAttribute(Qt::WA_DeleteOnClose);

@@ -8,7 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "app/app_context.h"
+#include "app/app_state.h"
 
 namespace varnel {
 
@@ -17,7 +17,7 @@ class frmVarnel;
 class frmVRImport : public QMainWindow {
     Q_OBJECT
   public:
-    frmVRImport(AppContext& context, frmVarnel& main, QWidget* parent = nullptr);
+    frmVRImport(AppState& context, frmVarnel& main, QWidget* parent = nullptr);
 
     void Form_Load();
 
@@ -60,7 +60,7 @@ class frmVRImport : public QMainWindow {
     // Cancel in the error box: the window goes, the main window comes back.
     void afterError(bool cancelled);
 
-    AppContext& ctx_;
+    AppState& ctx_;
     frmVarnel& main_;
     QString path_;
     QString title_;

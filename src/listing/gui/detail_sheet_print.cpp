@@ -15,7 +15,7 @@ std::string systemShortDate(const Date& date) {
 }
 
 PrintOutcome printDetailSheetOf(const DetailValues& values, const QWidget* focused,
-                                const std::vector<const QWidget*>& textBoxes, AppContext& context,
+                                const std::vector<const QWidget*>& textBoxes, AppState& context,
                                 PrintMode mode) {
     DetailSheetRequest request;
     request.mode = mode;

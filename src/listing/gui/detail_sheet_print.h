@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <string>
 
-#include "app/app_context.h"
+#include "app/app_state.h"
 #include "calendar/date.h"
 #include "listing/detail_sheet.h"
 
@@ -16,7 +16,7 @@ std::string systemShortDate(const Date& date);
 // is the browser's focused control; `textBoxes` are its text boxes, whose
 // selection the "Selection" choice prints.
 PrintOutcome printDetailSheetOf(const DetailValues& values, const QWidget* focused,
-                                const std::vector<const QWidget*>& textBoxes, AppContext& context,
+                                const std::vector<const QWidget*>& textBoxes, AppState& context,
                                 PrintMode mode = PrintMode::Print);
 
 }  // namespace varnel

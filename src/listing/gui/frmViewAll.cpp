@@ -36,7 +36,7 @@ private:
 
 }  // namespace
 
-frmViewAll::frmViewAll(AppContext& context, frmVarnel& main, QWidget* parent)
+frmViewAll::frmViewAll(AppState& context, frmVarnel& main, QWidget* parent)
     : QMainWindow(parent), ctx_(context), main_(main) {
     setObjectName("frmViewAll");
     model_ = new ContactListModel(this);
@@ -49,7 +49,7 @@ frmViewAll::frmViewAll(AppContext& context, frmVarnel& main, QWidget* parent)
 
 frmViewAll::~frmViewAll() = default;
 
-frmViewAll* frmViewAll::open(AppContext& context, frmVarnel& main) {
+frmViewAll* frmViewAll::open(AppState& context, frmVarnel& main) {
     main.hide();
     auto* window = new frmViewAll(context, main);
     window->setAttribute(Qt::WA_DeleteOnClose);

@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/app_context.h"
+#include "app/app_state.h"
 #include "listing/list_lines.h"
 #include "printing/print_flow.h"
 
@@ -29,12 +29,12 @@ class RunError;
 class frmViewAll : public QMainWindow {
     Q_OBJECT
 public:
-    frmViewAll(AppContext& context, frmVarnel& main, QWidget* parent = nullptr);
+    frmViewAll(AppState& context, frmVarnel& main, QWidget* parent = nullptr);
     ~frmViewAll() override;
 
     // View > "All Contacts" and Contacts > "Search Contacts": hides the main
     // window and shows a new list window, which deletes itself when closed.
-    static frmViewAll* open(AppContext& context, frmVarnel& main);
+    static frmViewAll* open(AppState& context, frmVarnel& main);
 
     // Window state.
     std::string SearchText;
@@ -115,7 +115,7 @@ private:
     void printLabels(PrintMode mode);
     void printReport(PrintMode mode);
 
-    AppContext& ctx_;
+    AppState& ctx_;
     frmVarnel& main_;
     ContactListModel* model_;
     TabStopDelegate* delegate_;

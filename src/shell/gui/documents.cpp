@@ -12,11 +12,11 @@ std::filesystem::path executableFolder() {
 }
 }  // namespace
 
-std::string userManualTarget(const AppContext& context) {
+std::string userManualTarget(const AppState& context) {
     return userManualPath(context.programFolder, executableFolder()).string();
 }
 
-std::string stateListTarget(const AppContext& context) {
+std::string stateListTarget(const AppState& context) {
     return stateListPath(context.programFolder, executableFolder()).string();
 }
 

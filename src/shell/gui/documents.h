@@ -2,11 +2,11 @@
 // The two documents as the shell opens them.
 #include <string>
 
-#include "app/app_context.h"
+#include "app/app_state.h"
 
 namespace varnel {
 
-std::string userManualTarget(const AppContext& context);
-std::string stateListTarget(const AppContext& context);
+std::string userManualTarget(const AppState& context);
+std::string stateListTarget(const AppState& context);
 
 }  // namespace varnel

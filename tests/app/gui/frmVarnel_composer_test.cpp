@@ -26,7 +26,7 @@ protected:
     testing::ScriptedDialogs dialogs;
     testing::ScriptedPrinter printer;
     testing::FixedClock clock;
-    AppContext ctx;
+    AppState ctx;
     frmVarnel w;
 };
 

@@ -67,7 +67,7 @@ protected:
     ScriptedDialogs dialogs;
     ScriptedPrinter printer;
     FixedClock clock{Date{2026, 3, 1}};
-    AppContext ctx;
+    AppState ctx;
     std::unique_ptr<frmVarnel> window;
 };
 
@@ -210,7 +210,7 @@ TEST_F(MainWindow, UninstallerFileIsHiddenOnlyWhileTheDialogIsOpen) {
         bool& seen_;
     };
     PeekingDialogs peeking(dir.path(), hiddenDuringDialog);
-    AppContext other(peeking, printer, clock, dir.path());
+    AppState other(peeking, printer, clock, dir.path());
     frmVarnel second(other);
     second.Form_Load();
     peeking.queueFile((dir / "B.DAT").string(), "B.DAT");

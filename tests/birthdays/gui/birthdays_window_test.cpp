@@ -45,7 +45,7 @@ protected:
     ScriptedDialogs dialogs;
     ScriptedPrinter printer;
     FixedClock clock{Date{2026, 12, 20}};
-    AppContext ctx;
+    AppState ctx;
     std::unique_ptr<frmVarnel> window;
 };
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
+#include "app/app_state.h"
 #include "app/gui/frmVarnel.h"
 #include "contacts/gui/frmEdDelViewContact.h"
 #include "contacts/gui/frmNewContact.h"
@@ -58,7 +58,7 @@ protected:
     // Writes the contact file, then starts the main window on it.
     void start(const std::vector<ContactRecord>& records = {}) {
         writeFileBytes(filePath(), bytesOf(records));
-        ctx = std::make_unique<AppContext>(dialogs, printer, clock, dir.path());
+        ctx = std::make_unique<AppState>(dialogs, printer, clock, dir.path());
         main = std::make_unique<frmVarnel>(*ctx);
         main->Form_Load();
         dialogs.log.clear();
@@ -105,7 +105,7 @@ protected:
     ScriptedDialogs dialogs;
     ScriptedPrinter printer;
     FixedClock clock{Date{2026, 5, 5}};
-    std::unique_ptr<AppContext> ctx;
+    std::unique_ptr<AppState> ctx;
     std::unique_ptr<frmVarnel> main;
 };
 

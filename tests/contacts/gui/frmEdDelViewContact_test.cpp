@@ -430,7 +430,7 @@ TEST_F(ContactBrowser, AHundredThousandContactsOpenAndStepQuickly) {
         all.append(r.data(), 518);
     }
     writeFileBytes(filePath(), all);
-    ctx = std::make_unique<AppContext>(dialogs, printer, clock, dir.path());
+    ctx = std::make_unique<AppState>(dialogs, printer, clock, dir.path());
     main = std::make_unique<frmVarnel>(*ctx);
     main->Form_Load();
 

@@ -53,7 +53,7 @@ protected:
     ScriptedDialogs dialogs;
     ScriptedPrinter printer;
     FixedClock clock{Date{2026, 3, 1}};
-    AppContext ctx;
+    AppState ctx;
     std::unique_ptr<frmVarnel> main;
 };
 

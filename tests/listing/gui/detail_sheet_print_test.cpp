@@ -29,7 +29,7 @@ protected:
     testing::ScriptedDialogs dialogs;
     testing::ScriptedPrinter printer;
     testing::FixedClock clock{Date{2026, 12, 7}};
-    AppContext ctx;
+    AppState ctx;
     DetailValues values;
 };
 

@@ -94,7 +94,7 @@ protected:
     testing::ScriptedDialogs dialogs;
     testing::ScriptedPrinter printer;
     testing::FixedClock clock;
-    AppContext ctx;
+    AppState ctx;
     std::unique_ptr<frmVarnel> main;
     QPointer<frmViewAll> window;
 };

@@ -48,7 +48,7 @@ protected:
     testing::ScriptedDialogs dialogs;
     testing::ScriptedPrinter printer;
     testing::FixedClock clock;
-    AppContext ctx;
+    AppState ctx;
     frmVarnel w;
 };
 
