@@ -6,13 +6,14 @@
 
 namespace varnel {
 
+struct LabelLineContact;
 struct OneContactFields;
 
 enum class WindowKind : std::uint8_t {
-    ContactBrowser,  // View > One Contact, Edit, Find, Delete
-    NewContact,
-    ContactList,    // View > All Contacts
-    ContactSearch,  // Contacts > Search Contacts
+    ContactBrowser,  // View > One Contact, Edit, Delete
+    ContactFind,     // the browser with the focus on its drop-down
+    ContactList,     // View > All Contacts
+    ContactSearch,   // Contacts > Search Contacts
     Import,
     Export,
 };
@@ -33,6 +34,8 @@ public:
     virtual void openManual() = 0;
     virtual void openAbout() = 0;
     virtual void openWindow(WindowKind kind) = 0;
+    // The new-contact form, filled from the composer's lines.
+    virtual void openNewContact(const LabelLineContact& from) = 0;
 
     // The shared state changed behind the main window (a reminder switched
     // on by a saved contact, a file closed): it refreshes its menus.

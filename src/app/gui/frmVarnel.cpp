@@ -30,7 +30,8 @@ QString twips(int pixels, double dpi) {
 
 }  // namespace
 
-frmVarnel::frmVarnel(AppState& context, QWidget* parent) : QMainWindow(parent), ctx_(context) {
+frmVarnel::frmVarnel(AppState& context, QWidget* parent)
+    : QMainWindow(parent), ctx_(context), host_(std::make_unique<MainWindowHost>(context, *this)) {
     setObjectName("frmVarnel");
     setWindowTitle(kIdleTitle);
     buildMenus();
@@ -537,6 +538,10 @@ void frmVarnel::showAgain() {
     raise();
     activateWindow();
     txtVRLines[0]->setFocus();
+}
+
+void frmVarnel::refreshFromState() {
+    if (ctx_.remindersOn) mnuFileBdayOff->setEnabled(true);
 }
 
 void frmVarnel::registerWindow(QWidget* window) {

@@ -13,8 +13,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <array>
+#include <memory>
 
 #include "app/app_state.h"
+#include "app/gui/main_window_host.h"
 #include "printing/composer.h"
 
 namespace varnel {
@@ -26,6 +28,7 @@ public:
     ~frmVarnel() override;
 
     AppState& context() { return ctx_; }
+    WindowHost& host() { return *host_; }
 
     // Start-up: composer state, default contact file, birthday check.
     void Form_Load();
@@ -41,6 +44,8 @@ public:
 
     // Other windows register themselves so that shutdown closes them, newest first.
     void registerWindow(QWidget* window);
+    // Menus that follow the shared state (the reminder items).
+    void refreshFromState();
 
     // Hidden shared fields.
     QString txtFileNam;
@@ -212,6 +217,7 @@ private:
     void closeFiles();
 
     AppState& ctx_;
+    std::unique_ptr<MainWindowHost> host_;
     bool closed_ = false;
     std::vector<QWidget*> windows_;
     // Form-level composer state that has no control.

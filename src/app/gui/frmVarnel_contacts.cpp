@@ -1,7 +1,5 @@
 // Contact commands of the main window.
 #include "app/gui/frmVarnel.h"
-#include "contacts/gui/frmEdDelViewContact.h"
-#include "contacts/gui/frmNewContact.h"
 #include "contacts/label_lines.h"
 #include "store/run_error.h"
 
@@ -16,24 +14,18 @@ void frmVarnel::cmdAddContact_Click() {
                                     Buttons::Ok);
             return;
         }
-        auto* form = new frmNewContact(ctx_, *this);
-        registerWindow(form);
-        form->fillFromLabelLines(parsed.contact);
-        form->Form_Load();
+        host_->openNewContact(parsed.contact);
     } catch (const RunError& e) {
         commonError(e);
     }
 }
 
-void frmVarnel::cmdFindContact_Click() {
-    frmEdDelViewContact* browser = frmEdDelViewContact::open(ctx_, *this);
-    if (browser->isVisible()) browser->cboFindContact->setFocus();
-}
+void frmVarnel::cmdFindContact_Click() { host_->openWindow(WindowKind::ContactFind); }
 
 void frmVarnel::mnuAdd_Click() { cmdAddContact_Click(); }
-void frmVarnel::mnuEdit_Click() { frmEdDelViewContact::open(ctx_, *this); }
-void frmVarnel::mnuFind_Click() { frmEdDelViewContact::open(ctx_, *this); }
-void frmVarnel::mnuDelete_Click() { frmEdDelViewContact::open(ctx_, *this); }
-void frmVarnel::mnuViewOne_Click() { frmEdDelViewContact::open(ctx_, *this); }
+void frmVarnel::mnuEdit_Click() { host_->openWindow(WindowKind::ContactBrowser); }
+void frmVarnel::mnuFind_Click() { host_->openWindow(WindowKind::ContactBrowser); }
+void frmVarnel::mnuDelete_Click() { host_->openWindow(WindowKind::ContactBrowser); }
+void frmVarnel::mnuViewOne_Click() { host_->openWindow(WindowKind::ContactBrowser); }
 
 }  // namespace varnel

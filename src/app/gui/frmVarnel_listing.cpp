@@ -1,10 +1,9 @@
 // Contact list commands of the main window.
 #include "app/gui/frmVarnel.h"
-#include "listing/gui/frmViewAll.h"
 
 namespace varnel {
 
-void frmVarnel::mnuSrchContacts_Click() { frmViewAll::open(ctx_, *this); }
-void frmVarnel::mnuViewAll_Click() { frmViewAll::open(ctx_, *this); }
+void frmVarnel::mnuSrchContacts_Click() { host_->openWindow(WindowKind::ContactSearch); }
+void frmVarnel::mnuViewAll_Click() { host_->openWindow(WindowKind::ContactList); }
 
 }  // namespace varnel

@@ -2,38 +2,21 @@
 #include <QMenu>
 
 #include "app/gui/frmVarnel.h"
-#include "exchange/gui/frmVRExport.h"
-#include "exchange/gui/frmVRImport.h"
 #include "shell/gui/documents.h"
-#include "shell/gui/frmVRAbout.h"
 #include "shell/gui/qt_edit_target.h"
 #include "shell/lookups.h"
 
 namespace varnel {
 
-void frmVarnel::mnuImport_Click() {
-    auto* window = new frmVRImport(ctx_, *this);
-    registerWindow(window);
-    hide();
-    window->show();
-}
+void frmVarnel::mnuImport_Click() { host_->openWindow(WindowKind::Import); }
 
-void frmVarnel::mnuExport_Click() {
-    auto* window = new frmVRExport(ctx_, *this);
-    registerWindow(window);
-    hide();
-    window->show();
-}
+void frmVarnel::mnuExport_Click() { host_->openWindow(WindowKind::Export); }
 
 void frmVarnel::mnuStates_Click() { ctx_.dialogs.shellOpen(stateListTarget(ctx_)); }
 
-void frmVarnel::mnuManual_Click() { ctx_.dialogs.shellOpen(userManualTarget(ctx_)); }
+void frmVarnel::mnuManual_Click() { host_->openManual(); }
 
-void frmVarnel::mnuAbout_Click() {
-    auto* about = new frmVRAbout;
-    registerWindow(about);
-    about->show();
-}
+void frmVarnel::mnuAbout_Click() { host_->openAbout(); }
 
 void frmVarnel::cmdZipFinder_Click() { ctx_.dialogs.shellOpen(std::string(kZipLookupAddress)); }
 
