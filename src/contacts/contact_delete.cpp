@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel {
 

@@ -5,8 +5,8 @@
 #include "exchange/import_rules.h"
 #include "exchange/vcard_writer.h"
 #include "store/durable_file.h"
-#include "store/run_error.h"
 #include "text/codepage.h"
+#include "text/run_error.h"
 #include "text/strings.h"
 
 namespace varnel {

@@ -5,8 +5,8 @@
 #include "exchange/import_layouts.h"
 #include "exchange/import_text.h"
 #include "exchange/vcard_reader.h"
-#include "store/run_error.h"
 #include "text/codepage.h"
+#include "text/run_error.h"
 #include "text/strings.h"
 
 namespace varnel {

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "exchange/import_text.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel {
 

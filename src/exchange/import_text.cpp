@@ -5,8 +5,8 @@
 #include <memory>
 #include <system_error>
 
-#include "store/run_error.h"
 #include "text/codepage.h"
+#include "text/run_error.h"
 
 namespace varnel {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "printing/print_flow.h"
-#include "store/run_error.h"
 #include "text/numbers.h"
+#include "text/run_error.h"
 #include "text/strings.h"
 
 namespace varnel {

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "printing/print_flow.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 #include "text/strings.h"
 
 namespace varnel {

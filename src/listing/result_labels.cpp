@@ -10,7 +10,7 @@
 #include "printing/margin_file.h"
 #include "printing/page_geometry.h"
 #include "printing/print_flow.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 #include "text/strings.h"
 
 namespace varnel {

@@ -10,7 +10,7 @@
 #include "printing/print_command.h"
 #include "printing/printer_error.h"
 #include "printing/return_address.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel {
 

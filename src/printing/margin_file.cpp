@@ -7,8 +7,8 @@
 #include <system_error>
 
 #include "store/durable_file.h"
-#include "store/run_error.h"
 #include "text/numbers.h"
+#include "text/run_error.h"
 #include "text/strings.h"
 
 namespace varnel {
@@ -104,10 +104,14 @@ const KindTexts& texts(MarginKind kind) {
         "Enter no. of rows, positive or negative, to move down or up.",
         "D O N E !  Margin(s) for Search-result labels adjusted successfully."};
     switch (kind) {
-        case MarginKind::OnTheFly: return onTheFly;
-        case MarginKind::Envelope: return envelope;
-        case MarginKind::ReturnAddress: return returnAddress;
-        case MarginKind::SearchResult: return searchResult;
+        case MarginKind::OnTheFly:
+            return onTheFly;
+        case MarginKind::Envelope:
+            return envelope;
+        case MarginKind::ReturnAddress:
+            return returnAddress;
+        case MarginKind::SearchResult:
+            return searchResult;
     }
     return onTheFly;
 }

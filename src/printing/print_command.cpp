@@ -8,8 +8,8 @@
 #include "printing/printer_error.h"
 #include "printing/sheet_labels.h"
 #include "printing/text_page.h"
-#include "store/run_error.h"
 #include "text/numbers.h"
+#include "text/run_error.h"
 
 namespace varnel {
 

@@ -7,7 +7,7 @@
 #include "printing/print_flow.h"
 #include "printing/printer_error.h"
 #include "printing/text_page.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel {
 

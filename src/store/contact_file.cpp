@@ -13,7 +13,7 @@
 
 #include "store/durable_file.h"
 #include "store/file_io.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel {
 

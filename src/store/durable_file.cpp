@@ -10,7 +10,7 @@
 #include <system_error>
 
 #include "store/file_io.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel {
 

@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstddef>
 
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel::fileio {
 

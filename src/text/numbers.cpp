@@ -5,7 +5,7 @@
 #include <string>
 #include <system_error>
 
-#include "store/run_error.h"
+#include "text/run_error.h"
 #include "text/strings.h"
 
 namespace varnel {

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "birthdays/birthday_file.h"
-#include "store/run_error.h"
 #include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {

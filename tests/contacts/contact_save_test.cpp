@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "store/run_error.h"
 #include "support/temp_dir.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {

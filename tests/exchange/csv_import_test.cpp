@@ -4,7 +4,7 @@
 #include <random>
 
 #include "exchange/import_fixture.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "exchange/import_text.h"
-#include "store/run_error.h"
 #include "support/temp_dir.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {

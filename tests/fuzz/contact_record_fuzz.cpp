@@ -8,7 +8,7 @@
 #include "fuzz_input.h"
 #include "store/contact_file.h"
 #include "store/contact_file_check.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace {
 

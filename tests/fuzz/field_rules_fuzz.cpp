@@ -3,7 +3,7 @@
 #include "contacts/field_rules.h"
 #include "fuzz_input.h"
 #include "store/contact_file_check.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace varnel;

@@ -7,8 +7,8 @@
 #include "exchange/contact_import.h"
 #include "fuzz_input.h"
 #include "store/contact_file_check.h"
-#include "store/run_error.h"
 #include "support/contact_bytes.h"
+#include "text/run_error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace varnel;

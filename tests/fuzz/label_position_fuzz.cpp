@@ -4,8 +4,8 @@
 
 #include "fuzz_input.h"
 #include "printing/label_position.h"
-#include "store/run_error.h"
 #include "text/numbers.h"
+#include "text/run_error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace varnel;

@@ -6,7 +6,7 @@
 
 #include "fuzz_input.h"
 #include "printing/margin_file.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace {
 

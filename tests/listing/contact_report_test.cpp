@@ -5,9 +5,9 @@
 #include "listing/contact_builder.h"
 #include "listing/placements.h"
 #include "printing/font_metrics.h"
-#include "store/run_error.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "listing/contact_builder.h"
 #include "listing/search_kind.h"
-#include "store/run_error.h"
 #include "support/temp_dir.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {

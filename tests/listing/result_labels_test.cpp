@@ -6,10 +6,10 @@
 #include "listing/placements.h"
 #include "printing/font_metrics.h"
 #include "printing/page_geometry.h"
-#include "store/run_error.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
 #include "support/temp_dir.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {

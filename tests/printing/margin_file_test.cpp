@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "store/run_error.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {
@@ -101,11 +101,10 @@ TEST_F(MarginFile, LeftOnlyChangesOnlyTheLeftFieldAndSaysDone) {
                                          record("RETURNAD", "0", "0") +
                                          record("BULKLIST", "0", "0"));
     EXPECT_EQ(sequence(d),
-              (std::vector<std::string>{"box:Left margin adjustment",
-                                        "input:How many characters right or left?",
-                                        "box:Top margin adjustment",
-                                        "input:How many rows down or up?",
-                                        "box:Margin adjustment completed"}));
+              (std::vector<std::string>{
+                  "box:Left margin adjustment", "input:How many characters right or left?",
+                  "box:Top margin adjustment", "input:How many rows down or up?",
+                  "box:Margin adjustment completed"}));
     EXPECT_EQ(d.log[0].text,
               "In the next box, enter a positive or negative number indicating how many "
               "characters to the right or left you want to move the print for an On-The-Fly "
@@ -132,10 +131,10 @@ TEST_F(MarginFile, CancellingBothSkipsTheTopIntroductionAndChangesNothing) {
     ScriptedDialogs d;
     adjustMargins(dir.path(), MarginKind::Envelope, d);
     EXPECT_EQ(readFileBytes(file()), kInstalled);
-    EXPECT_EQ(sequence(d), (std::vector<std::string>{"box:Left margin adjustment",
-                                                     "input:How many characters right or left?",
-                                                     "input:How many rows down or up?",
-                                                     "box:Margins not adjusted"}));
+    EXPECT_EQ(sequence(d),
+              (std::vector<std::string>{
+                  "box:Left margin adjustment", "input:How many characters right or left?",
+                  "input:How many rows down or up?", "box:Margins not adjusted"}));
     EXPECT_EQ(d.messages().back(), "Margins not adjusted|No margin adjustment made.");
 }
 
@@ -152,8 +151,8 @@ TEST_F(MarginFile, ShiftsAccumulateAndTooLongAnswersAreAskedAgain) {
     EXPECT_EQ(d.messages(),
               (std::vector<std::string>{
                   d.messages()[0], "Non-valid entry|Number too high.",
-                  "Non-valid entry|Enter no. of characters to move right or left.",
-                  d.messages()[3], "Non-valid entry|Enter no. of rows to move down or up.",
+                  "Non-valid entry|Enter no. of characters to move right or left.", d.messages()[3],
+                  "Non-valid entry|Enter no. of rows to move down or up.",
                   "Margin adjustment completed|D O N E !  Margin(s) for Envelopes adjusted "
                   "successfully."}));
     EXPECT_NE(d.messages()[0].find("Note: some printers print envelopes sideways"),

@@ -4,7 +4,7 @@
 
 #include "print_fixture.h"
 #include "printing/page_geometry.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {

@@ -6,7 +6,7 @@
 #include "printing/label_grid.h"
 #include "printing/page_geometry.h"
 #include "printing/print_command.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {

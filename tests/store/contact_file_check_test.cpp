@@ -4,9 +4,9 @@
 
 #include <random>
 
-#include "store/run_error.h"
 #include "support/contact_bytes.h"
 #include "support/temp_dir.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {

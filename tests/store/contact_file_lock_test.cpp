@@ -6,8 +6,8 @@
 #include <unistd.h>
 
 #include "store/contact_file.h"
-#include "store/run_error.h"
 #include "support/temp_dir.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {

@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 
 #include "store/file_io.h"
-#include "store/run_error.h"
 #include "support/temp_dir.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {
@@ -50,24 +50,42 @@ TEST(ContactRecordLayout, EveryFieldSitsAtItsOffset) {
         value.resize(width, ' ');
         expected += value;
     };
-    put("Maximilianusxx", 14); expected += '|';
-    put("Q", 1); expected += '|';
-    put("Lastname", 18); expected += '|';
-    put("12 Main St", 30); expected += '|';
-    put("Apt 4", 15); expected += '|';
-    put("Springfield", 16); expected += '|';
-    put("IL", 2); expected += '|';
-    put("62704", 10); expected += '|';
-    put("USA", 19); expected += '|';
-    put("555-123-4567", 15); expected += '|';
-    put("555-765-4321", 15); expected += '|';
-    put("555-000-1111", 13); expected += '|';
-    put("max@example.com", 50); expected += '|';
-    put("19800410", 8); expected += '|';
-    put("Family;Golf", 80); expected += '|';
-    put("Likes | pipes", 160); expected += '|';
-    put("Acme", 30); expected += '|';
-    put("1", 1); expected += '|';
+    put("Maximilianusxx", 14);
+    expected += '|';
+    put("Q", 1);
+    expected += '|';
+    put("Lastname", 18);
+    expected += '|';
+    put("12 Main St", 30);
+    expected += '|';
+    put("Apt 4", 15);
+    expected += '|';
+    put("Springfield", 16);
+    expected += '|';
+    put("IL", 2);
+    expected += '|';
+    put("62704", 10);
+    expected += '|';
+    put("USA", 19);
+    expected += '|';
+    put("555-123-4567", 15);
+    expected += '|';
+    put("555-765-4321", 15);
+    expected += '|';
+    put("555-000-1111", 13);
+    expected += '|';
+    put("max@example.com", 50);
+    expected += '|';
+    put("19800410", 8);
+    expected += '|';
+    put("Family;Golf", 80);
+    expected += '|';
+    put("Likes | pipes", 160);
+    expected += '|';
+    put("Acme", 30);
+    expected += '|';
+    put("1", 1);
+    expected += '|';
     put("1", 1);
     expected += "\r\n";
     ASSERT_EQ(expected.size(), 518u);

@@ -5,8 +5,8 @@
 
 #include "store/contact_file.h"
 #include "store/file_io.h"
-#include "store/run_error.h"
 #include "support/temp_dir.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {

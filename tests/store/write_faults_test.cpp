@@ -16,10 +16,10 @@
 #include "store/contact_file.h"
 #include "store/contact_file_check.h"
 #include "store/file_io.h"
-#include "store/run_error.h"
 #include "support/contact_bytes.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {

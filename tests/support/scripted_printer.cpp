@@ -1,6 +1,6 @@
 #include "support/scripted_printer.h"
 
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel::testing {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel::cli {
 

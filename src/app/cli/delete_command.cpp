@@ -7,8 +7,8 @@
 #include "contacts/contact_delete.h"
 #include "store/contact_file.h"
 #include "store/contact_file_check.h"
-#include "store/run_error.h"
 #include "text/codepage.h"
+#include "text/run_error.h"
 
 namespace varnel::cli {
 

@@ -5,7 +5,7 @@
 #include "app/cli/commands.h"
 #include "birthdays/reminders.h"
 #include "exchange/contact_import.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel::cli {
 

@@ -6,7 +6,7 @@
 #include "app/cli/contact_search.h"
 #include "app/cli/print_words.h"
 #include "listing/result_labels.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel::cli {
 

@@ -13,7 +13,7 @@
 
 #include "app/contact_file_open.h"
 #include "ports/gui/qt_text.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 #include "text/strings.h"
 
 namespace varnel {

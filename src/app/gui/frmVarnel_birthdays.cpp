@@ -2,7 +2,7 @@
 #include "app/gui/frmVarnel.h"
 #include "birthdays/birthday_list.h"
 #include "birthdays/reminders.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel {
 

@@ -1,7 +1,7 @@
 // Contact commands of the main window.
 #include "app/gui/frmVarnel.h"
 #include "contacts/label_lines.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel {
 

@@ -5,7 +5,7 @@
 #include "printing/margin_file.h"
 #include "printing/print_command.h"
 #include "printing/return_address.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel {
 

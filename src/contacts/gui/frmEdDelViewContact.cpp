@@ -18,7 +18,7 @@
 #include "shell/gui/documents.h"
 #include "shell/gui/qt_edit_target.h"
 #include "shell/lookups.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel {
 

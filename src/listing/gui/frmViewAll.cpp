@@ -16,7 +16,7 @@
 #include "listing/result_labels.h"
 #include "listing/search_kind.h"
 #include "ports/gui/qt_text.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel {
 

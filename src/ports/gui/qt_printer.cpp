@@ -16,7 +16,7 @@
 
 #include "ports/gui/qt_text.h"
 #include "printing/gui/document_renderer.h"
-#include "store/run_error.h"
+#include "text/run_error.h"
 
 namespace varnel {
 

@@ -5,11 +5,11 @@
 
 #include "app/gui/frmVarnel.h"
 #include "birthdays/birthday_file.h"
-#include "store/run_error.h"
 #include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
 #include "support/temp_dir.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {
@@ -26,7 +26,8 @@ using Messages = std::vector<std::string>;
 
 std::string peopleBytes(const std::vector<Person>& people) {
     std::string bytes;
-    for (const Person& p : people) bytes.append(testing::personRecord(p).data(), ContactRecord::Size);
+    for (const Person& p : people)
+        bytes.append(testing::personRecord(p).data(), ContactRecord::Size);
     return bytes;
 }
 
@@ -123,10 +124,11 @@ TEST_F(BirthdayWindow, ViewBirthdaysListsTheMonthAndReturnsToLineOne) {
     EXPECT_EQ(dialogs.log[0].kind, ShownBox::Input);
     EXPECT_EQ(dialogs.log[0].preset, "12");
     EXPECT_EQ(dialogs.log[1].kind, ShownBox::Beep);
-    EXPECT_EQ(dialogs.messages(),
-              (Messages{"Enter a number between 1 and 12|Cannot be greater than 12",
-                        "March Birthdays|Bob Ray                                    \t03/10/1975\r\n"
-                        "Ann Lee                                    \t03/05/1980\r\n"}));
+    EXPECT_EQ(
+        dialogs.messages(),
+        (Messages{"Enter a number between 1 and 12|Cannot be greater than 12",
+                  "March Birthdays|Bob Ray                                    \t03/10/1975\r\n"
+                  "Ann Lee                                    \t03/05/1980\r\n"}));
     EXPECT_EQ(w.focusWidget(), w.txtVRLines[0]);
 
     w.txtVRLines[2]->setFocus();

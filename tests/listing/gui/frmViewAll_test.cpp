@@ -13,11 +13,11 @@
 #include "listing/contact_builder.h"
 #include "listing/gui/contact_list_model.h"
 #include "listing/placements.h"
-#include "store/run_error.h"
 #include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
 #include "support/temp_dir.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {

@@ -6,11 +6,11 @@
 #include "listing/contact_builder.h"
 #include "listing/gui/frmViewAll.h"
 #include "printing/font_metrics.h"
-#include "store/run_error.h"
 #include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
 #include "support/temp_dir.h"
+#include "text/run_error.h"
 
 namespace varnel {
 namespace {
