@@ -3,7 +3,7 @@
 #include "contacts/label_lines.h"
 #include "printing/one_contact_label.h"
 
-namespace varnel::test {
+namespace varnel::testing {
 
 namespace {
 
@@ -40,4 +40,4 @@ void ScriptedWindowHost::sendToComposer(const OneContactFields& fields) {
     calls.push_back("sendToComposer " + oneContactNameLine(fields));
 }
 
-}  // namespace varnel::test
+}  // namespace varnel::testing

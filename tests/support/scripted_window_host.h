@@ -6,7 +6,7 @@
 
 #include "ports/window_host.h"
 
-namespace varnel::test {
+namespace varnel::testing {
 
 class ScriptedWindowHost : public WindowHost {
 public:
@@ -28,4 +28,4 @@ public:
     bool endingNow = false;
 };
 
-}  // namespace varnel::test
+}  // namespace varnel::testing

@@ -1,0 +1,58 @@
+#include "shell/gui/window_chrome.h"
+
+#include <QMenuBar>
+
+#include "shell/gui/qt_edit_target.h"
+
+namespace varnel {
+
+QAction* addMenuItem(QMenu* menu, const char* name, const char* caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+EditMenu addEditMenu(QMainWindow& window, Dialogs& dialogs, const EditMenuNames& names) {
+    EditMenu m;
+    m.menu = window.menuBar()->addMenu("&Edit");
+    m.menu->setObjectName(names.menu);
+    m.cut = addMenuItem(m.menu, names.cut, "Cut");
+    m.cut->setShortcut(QKeySequence::Cut);
+    m.copy = addMenuItem(m.menu, names.copy, "Copy");
+    m.copy->setShortcut(QKeySequence::Copy);
+    m.paste = addMenuItem(m.menu, names.paste, "Paste");
+    m.paste->setShortcut(QKeySequence::Paste);
+    if (names.selectAll != nullptr) {
+        m.selectAll = addMenuItem(m.menu, names.selectAll, "Select All");
+        m.selectAll->setShortcut(QKeySequence::SelectAll);
+    }
+    QWidget* w = &window;
+    QObject::connect(m.menu, &QMenu::aboutToShow, &window,
+                     [w, m] { applyEditMenuState(w->focusWidget(), m.cut, m.copy, m.paste); });
+    QObject::connect(m.cut, &QAction::triggered, &window,
+                     [w, &dialogs] { editCut(editTargetFor(w->focusWidget()).get(), dialogs); });
+    QObject::connect(m.copy, &QAction::triggered, &window,
+                     [w, &dialogs] { editCopy(editTargetFor(w->focusWidget()).get(), dialogs); });
+    QObject::connect(m.paste, &QAction::triggered, &window,
+                     [w, &dialogs] { editPaste(editTargetFor(w->focusWidget()).get(), dialogs); });
+    return m;
+}
+
+HelpMenu addHelpMenu(QMainWindow& window, WindowHost& host, const HelpMenuNames& names) {
+    HelpMenu m;
+    m.menu = window.menuBar()->addMenu("&Help");
+    m.menu->setObjectName(names.menu);
+    m.manual = addMenuItem(m.menu, names.manual, "User Manual");
+    m.manual->setShortcut(QKeySequence::HelpContents);
+    m.about = addMenuItem(m.menu, names.about, "About Varnel");
+    QObject::connect(m.manual, &QAction::triggered, &window, [&host] { host.openManual(); });
+    QObject::connect(m.about, &QAction::triggered, &window, [&host] { host.openAbout(); });
+    return m;
+}
+
+bool retryAfterError(Dialogs& dialogs, const RunError& error) {
+    return dialogs.messageBox("Error", commonErrorText(error), Icon::Critical,
+                              Buttons::RetryCancel) == Answer::Retry;
+}
+
+}  // namespace varnel

@@ -1,0 +1,63 @@
+#pragma once
+// What every window has alike, written once: its Edit and Help menus, the
+// common error box, and the main window coming back when it closes.
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+
+#include "ports/dialogs.h"
+#include "ports/window_host.h"
+#include "text/run_error.h"
+
+namespace varnel {
+
+// A menu item with its object name, so tests and the window find it.
+QAction* addMenuItem(QMenu* menu, const char* name, const char* caption);
+
+// Object names of a window's Edit menu; selectAll only where the window has one.
+struct EditMenuNames {
+    const char* menu;
+    const char* cut;
+    const char* copy;
+    const char* paste;
+    const char* selectAll = nullptr;
+};
+
+struct EditMenu {
+    QMenu* menu = nullptr;
+    QAction* cut = nullptr;
+    QAction* copy = nullptr;
+    QAction* paste = nullptr;
+    QAction* selectAll = nullptr;  // the window connects it: what "all" is differs
+};
+
+// "&Edit" with Cut, Copy and Paste (standard shortcuts) acting on the focused
+// control through the clipboard port; opening it applies the enable rule.
+EditMenu addEditMenu(QMainWindow& window, Dialogs& dialogs, const EditMenuNames& names);
+
+struct HelpMenuNames {
+    const char* menu;
+    const char* manual;
+    const char* about;
+};
+
+struct HelpMenu {
+    QMenu* menu = nullptr;
+    QAction* manual = nullptr;
+    QAction* about = nullptr;
+};
+
+// "&Help" with "User Manual" (F1) and "About Varnel", both asked of the host.
+HelpMenu addHelpMenu(QMainWindow& window, WindowHost& host, const HelpMenuNames& names);
+
+// The common error box: "Error", the error's text, Retry and Cancel. True
+// when the user chose Retry.
+bool retryAfterError(Dialogs& dialogs, const RunError& error);
+
+// A window that closes gives the main window back, unless the program is
+// ending (then the main window is closing the others).
+inline void returnToMain(WindowHost& host) {
+    if (!host.ending()) host.showMain();
+}
+
+}  // namespace varnel
