@@ -26,7 +26,7 @@ public:
     // runs on past these limits, or to the end of the text, was never closed
     // and the record ends at its first line break instead.
     static constexpr std::size_t kMaxQuotedBreaks = 50;
-    static constexpr std::size_t kMaxQuotedBytes = 64 * 1024;
+    static constexpr std::size_t kMaxQuotedBytes = std::size_t{64} * 1024;
 
 private:
     // Parses one record from pos_; false when a quote does not close.

@@ -1,6 +1,7 @@
 #include "app/cli/arguments.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <ostream>
 
 namespace varnel::cli {
@@ -22,8 +23,8 @@ std::optional<Arguments> Arguments::parse(const Args& args, const ArgumentRules&
         std::string arg = args[i];
         if (!looksLikeOption(arg) || arg == "--") {
             if (arg == "--") {
-                parsed.positional_.insert(parsed.positional_.end(), args.begin() + i + 1,
-                                          args.end());
+                const auto rest = args.begin() + static_cast<std::ptrdiff_t>(i) + 1;
+                parsed.positional_.insert(parsed.positional_.end(), rest, args.end());
                 break;
             }
             parsed.positional_.push_back(arg);
