@@ -30,6 +30,12 @@ void MainWindowHost::openAbout() {
     about->show();
 }
 
+void MainWindowHost::showInsteadOfMain(QWidget* window) {
+    main_.registerWindow(window);
+    main_.hide();
+    window->show();
+}
+
 void MainWindowHost::openWindow(WindowKind kind) {
     switch (kind) {
         case WindowKind::ContactBrowser:
@@ -44,20 +50,12 @@ void MainWindowHost::openWindow(WindowKind kind) {
         case WindowKind::ContactSearch:
             frmViewAll::open(state_, main_);
             return;
-        case WindowKind::Import: {
-            auto* window = new frmVRImport(state_, main_);
-            main_.registerWindow(window);
-            main_.hide();
-            window->show();
+        case WindowKind::Import:
+            showInsteadOfMain(new frmVRImport(state_, main_));
             return;
-        }
-        case WindowKind::Export: {
-            auto* window = new frmVRExport(state_, main_);
-            main_.registerWindow(window);
-            main_.hide();
-            window->show();
+        case WindowKind::Export:
+            showInsteadOfMain(new frmVRExport(state_, main_));
             return;
-        }
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The program's WindowHost: opens every window, registers it with the main
 // window for shutdown and speaks to the main window for the others.
+#include <QWidget>
+
 #include "app/app_state.h"
 #include "ports/window_host.h"
 
@@ -24,6 +26,8 @@ public:
     void sendToComposer(const OneContactFields& fields) override;
 
 private:
+    void showInsteadOfMain(QWidget* window);
+
     AppState& state_;
     frmVarnel& main_;
 };

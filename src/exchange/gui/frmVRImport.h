@@ -16,7 +16,7 @@ class frmVarnel;
 
 class frmVRImport : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     frmVRImport(AppState& context, frmVarnel& main, QWidget* parent = nullptr);
 
     void Form_Load();
@@ -41,7 +41,7 @@ class frmVRImport : public QMainWindow {
     const QString& chosenPath() const { return path_; }
     const QString& chosenTitle() const { return title_; }
 
-  public slots:
+public slots:
     void cmdCsvOpen_Click();
     void cmdStartImport_Click();
     void cmdImpCancel_Click();
@@ -53,10 +53,10 @@ class frmVRImport : public QMainWindow {
     void mnuITHelpUM_Click();
     void mnuITHelpAbout_Click();
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     // Cancel in the error box: the window goes, the main window comes back.
     void afterError(bool cancelled);
 

@@ -54,7 +54,7 @@ QPageSize envelopePageSize(const RectPt& medium) {
 // Every face, size and style of a document, made once: the raw font at the
 // device's size, and where its baseline splits a row.
 struct DeviceFont {
-    FontSpec spec;
+    FontSpec face;
     QRawFont raw;
     double ascentShare = 0.8;
 };
@@ -63,15 +63,15 @@ class FontCache {
 public:
     explicit FontCache(double dotsPerPoint) : dotsPerPoint_(dotsPerPoint) {}
 
-    const DeviceFont& get(const FontSpec& spec) {
-        if (last_ != nullptr && last_->spec == spec) return *last_;
+    const DeviceFont& get(const FontSpec& face) {
+        if (last_ != nullptr && last_->face == face) return *last_;
         for (const DeviceFont& f : fonts_) {
-            if (f.spec == spec) return *(last_ = &f);
+            if (f.face == face) return *(last_ = &f);
         }
         DeviceFont f;
-        f.spec = spec;
-        f.raw = QRawFont::fromFont(substituteFont(spec));
-        f.raw.setPixelSize(spec.size * dotsPerPoint_);
+        f.face = face;
+        f.raw = QRawFont::fromFont(substituteFont(face));
+        f.raw.setPixelSize(face.size * dotsPerPoint_);
         const double ascent = f.raw.ascent();
         const double descent = f.raw.descent();
         if (ascent + descent > 0) f.ascentShare = ascent / (ascent + descent);

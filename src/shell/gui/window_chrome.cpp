@@ -12,10 +12,19 @@ QAction* addMenuItem(QMenu* menu, const char* name, const char* caption) {
     return action;
 }
 
+namespace {
+
+QMenu* addNamedMenu(QMainWindow& window, const char* name, const char* caption) {
+    QMenu* menu = window.menuBar()->addMenu(caption);
+    menu->setObjectName(name);
+    return menu;
+}
+
+}  // namespace
+
 EditMenu addEditMenu(QMainWindow& window, Dialogs& dialogs, const EditMenuNames& names) {
     EditMenu m;
-    m.menu = window.menuBar()->addMenu("&Edit");
-    m.menu->setObjectName(names.menu);
+    m.menu = addNamedMenu(window, names.menu, "&Edit");
     m.cut = addMenuItem(m.menu, names.cut, "Cut");
     m.cut->setShortcut(QKeySequence::Cut);
     m.copy = addMenuItem(m.menu, names.copy, "Copy");
@@ -40,8 +49,7 @@ EditMenu addEditMenu(QMainWindow& window, Dialogs& dialogs, const EditMenuNames&
 
 HelpMenu addHelpMenu(QMainWindow& window, WindowHost& host, const HelpMenuNames& names) {
     HelpMenu m;
-    m.menu = window.menuBar()->addMenu("&Help");
-    m.menu->setObjectName(names.menu);
+    m.menu = addNamedMenu(window, names.menu, "&Help");
     m.manual = addMenuItem(m.menu, names.manual, "User Manual");
     m.manual->setShortcut(QKeySequence::HelpContents);
     m.about = addMenuItem(m.menu, names.about, "About Varnel");

@@ -200,7 +200,8 @@ TEST_F(MainWindow, UninstallerFileIsHiddenOnlyWhileTheDialogIsOpen) {
     bool hiddenDuringDialog = false;
     class PeekingDialogs : public ScriptedDialogs {
     public:
-        explicit PeekingDialogs(std::filesystem::path f, bool& seen) : folder(std::move(f)), seen_(seen) {}
+        explicit PeekingDialogs(std::filesystem::path f, bool& seen)
+            : folder(std::move(f)), seen_(seen) {}
         FileDialogResult openFileDialog(const FileDialogRequest& r) override {
             seen_ = std::filesystem::exists(folder / "unins000.DAK") &&
                     !std::filesystem::exists(folder / "unins000.DAT");
