@@ -16,7 +16,9 @@
 #include <memory>
 
 #include "app/app_state.h"
+#include "app/contact_file_commands.h"
 #include "app/gui/main_window_host.h"
+#include "birthdays/reminders.h"
 #include "printing/composer.h"
 
 namespace varnel {
@@ -39,17 +41,15 @@ public:
     ComposerState readComposer() const;
     void writeComposer(const ComposerState& state);
 
-    // Shown again when another window closes: focus on composer line 1.
+    // Shown again when another window closes, where it was, with the shared
+    // state in its controls; focus on composer line 1.
     void showAgain();
 
     // Other windows register themselves so that shutdown closes them, newest first.
     void registerWindow(QWidget* window);
-    // Menus that follow the shared state (the reminder items).
+    // The controls that show the shared state (the reminder items, the label
+    // style) take it from AppState again.
     void refreshFromState();
-
-    // Hidden shared fields.
-    QString txtFileNam;
-    QString txtFileTitle;
 
     // Menus and items.
     QMenu* mnuFile;
@@ -185,21 +185,16 @@ public slots:
     void mnuSrchContacts_Click();
     void mnuViewAll_Click();
 
-    // Exchange, help and the Edit menu (frmVarnel_shell.cpp).
+    // Exchange and look-ups (frmVarnel_shell.cpp).
     void mnuImport_Click();
     void mnuExport_Click();
     void mnuStates_Click();
-    void mnuManual_Click();
-    void mnuAbout_Click();
     void cmdZipFinder_Click();
     void cmdPeopleFind_Click();
-    void mnuVREdit_Click();  // the Edit menu opens: Cut/Copy/Paste enable rule
-    void mnuCut_Click();
-    void mnuCopy_Click();
-    void mnuPaste_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -207,12 +202,12 @@ private:
     void buildControls();
     void connectHandlers();
     void setContactCommandsEnabled(bool enabled, bool includingExchange);
-    void hideUninstallerFile();
-    void restoreUninstallerFile();
+    // The reminder items and AppState's remindersOn, together.
+    void showReminderSetting(ReminderSetting setting);
     // The common error box of the main window's commands: Retry closes the
     // contact file, Cancel closes the window and ends the program.
     void commonError(const class RunError& error);
-    void openChosenFile(const QString& title, bool isOpen);
+    void openChosenFile(FileCommand command);
     void shutdown();
     void closeFiles();
 
@@ -220,6 +215,8 @@ private:
     std::unique_ptr<MainWindowHost> host_;
     bool closed_ = false;
     std::vector<QWidget*> windows_;
+    ReminderSetting reminderSetting_ = ReminderSetting::NoRecords;
+    QByteArray placeWhenHidden_;  // geometry, so the window comes back where it was
     // Form-level composer state that has no control.
     ComposerState formState_;
 };

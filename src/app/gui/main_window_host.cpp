@@ -22,10 +22,10 @@ bool MainWindowHost::ending() const { return main_.isClosed(); }
 
 void MainWindowHost::endProgram() { main_.close(); }
 
-void MainWindowHost::openManual() { state_.dialogs.shellOpen(userManualTarget(state_)); }
+void MainWindowHost::openManual() { openUserManual(state_); }
 
 void MainWindowHost::openAbout() {
-    auto* about = new frmVRAbout;
+    auto* about = new frmVRAbout(state_, *this);
     main_.registerWindow(about);
     about->show();
 }
@@ -45,14 +45,14 @@ void MainWindowHost::openWindow(WindowKind kind) {
             frmViewAll::open(state_, main_);
             return;
         case WindowKind::Import: {
-            auto* window = new frmVRImport(state_, main_);
+            auto* window = new frmVRImport(state_, *this);
             main_.registerWindow(window);
             main_.hide();
             window->show();
             return;
         }
         case WindowKind::Export: {
-            auto* window = new frmVRExport(state_, main_);
+            auto* window = new frmVRExport(state_, *this);
             main_.registerWindow(window);
             main_.hide();
             window->show();

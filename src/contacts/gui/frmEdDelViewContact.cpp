@@ -186,7 +186,7 @@ void frmEdDelViewContact::trapped(const std::function<void()>& action, bool duri
 void frmEdDelViewContact::Form_Load() {
     main_.hide();
     show();
-    setWindowTitle("Contact Information  [" + main_.txtFileTitle + "]");
+    setWindowTitle("Contact Information  [" + fromCp(ctx_.contactTitle) + "]");
     activateWindow();
     bool filled = false;
     trapped(
@@ -300,7 +300,7 @@ void frmEdDelViewContact::cmdSave_Click() {
     ContactForm before = boxes_.read();
     before.includeCompany = chkCompanyInclude->isChecked();
     ContactForm form = before;
-    const bool reminderOn = !main_.mnuFileBdayOn->isEnabled();
+    const bool reminderOn = ctx_.remindersOn;
     std::optional<SaveOutcome> outcome;
     trapped([&] {
         try {
@@ -320,7 +320,7 @@ void frmEdDelViewContact::cmdSave_Click() {
         box(outcome->failure->focus)->setFocus();
         return;
     }
-    if (reminderOn) main_.mnuFileBdayOff->setEnabled(true);
+    if (reminderOn) main_.refreshFromState();
     ctx_.dialogs.messageBox(outcome->savedTitle, outcome->savedText, Icon::None, Buttons::Ok);
 }
 
@@ -444,6 +444,6 @@ void frmEdDelViewContact::mnuEDVPaste_Click() {
 void frmEdDelViewContact::mnuEDVManual_Click() { ctx_.dialogs.shellOpen(userManualTarget(ctx_)); }
 
 // The About box belongs to the main window; its handler shows it.
-void frmEdDelViewContact::mnuEDVAbout_Click() { main_.mnuAbout_Click(); }
+void frmEdDelViewContact::mnuEDVAbout_Click() { main_.host().openAbout(); }
 
 }  // namespace varnel

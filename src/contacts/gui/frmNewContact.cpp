@@ -111,7 +111,7 @@ void frmNewContact::buildControls() {
 void frmNewContact::Form_Load() {
     main_.hide();
     show();
-    setWindowTitle("Add Contact  [" + main_.txtFileTitle + "]");
+    setWindowTitle("Add Contact  [" + fromCp(ctx_.contactTitle) + "]");
     activateWindow();
     txtACFName->setFocus();
 }
@@ -142,7 +142,7 @@ void frmNewContact::cmdSave_Click() {
         return f;
     }();
     ContactForm form = before;
-    const bool reminderOn = !main_.mnuFileBdayOn->isEnabled();
+    const bool reminderOn = ctx_.remindersOn;
     SaveOutcome outcome;
     try {
         outcome = saveContact(ctx_.contactFile, form, SaveKind::NewContact, reminderOn, 0);
@@ -161,7 +161,7 @@ void frmNewContact::cmdSave_Click() {
         box(outcome.failure->focus)->setFocus();
         return;
     }
-    if (reminderOn) main_.mnuFileBdayOff->setEnabled(true);
+    if (reminderOn) main_.refreshFromState();
     ctx_.dialogs.messageBox(outcome.savedTitle, outcome.savedText, Icon::None, Buttons::Ok);
     close();
 }
@@ -198,6 +198,6 @@ void frmNewContact::mnuNewPaste_Click() {
 void frmNewContact::mnuNewManual_Click() { ctx_.dialogs.shellOpen(userManualTarget(ctx_)); }
 
 // The About box belongs to the main window; its handler shows it.
-void frmNewContact::mnuNewAbout_Click() { main_.mnuAbout_Click(); }
+void frmNewContact::mnuNewAbout_Click() { main_.host().openAbout(); }
 
 }  // namespace varnel

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "shell/lookups.h"
+#include "shell/shell_open.h"
 
 namespace varnel {
 
@@ -18,6 +19,14 @@ std::string userManualTarget(const AppState& context) {
 
 std::string stateListTarget(const AppState& context) {
     return stateListPath(context.programFolder, executableFolder()).string();
+}
+
+void openUserManual(AppState& context) {
+    openDocument(context.dialogs, userManualPath(context.programFolder, executableFolder()));
+}
+
+void openStateList(AppState& context) {
+    openDocument(context.dialogs, stateListPath(context.programFolder, executableFolder()));
 }
 
 }  // namespace varnel

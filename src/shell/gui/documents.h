@@ -9,4 +9,9 @@ namespace varnel {
 std::string userManualTarget(const AppState& context);
 std::string stateListTarget(const AppState& context);
 
+// Opened with the system's viewer; when it cannot, a box names the document
+// and where it is.
+void openUserManual(AppState& context);
+void openStateList(AppState& context);
+
 }  // namespace varnel
