@@ -18,6 +18,7 @@
 #include "shell/gui/documents.h"
 #include "shell/gui/qt_edit_target.h"
 #include "shell/lookups.h"
+#include "shell/shell_open.h"
 #include "text/run_error.h"
 
 namespace varnel {
@@ -397,16 +398,12 @@ void frmEdDelViewContact::txtACCompany_Change() {
 }
 
 void frmEdDelViewContact::cmdStateAbb_Click() {
-    ctx_.dialogs.shellOpen(stateListTarget(ctx_));
+    openStateList(ctx_);
     txtACState->setFocus();
 }
 
-void frmEdDelViewContact::cmdZipFinder_Click() {
-    ctx_.dialogs.shellOpen(std::string(kZipLookupAddress));
-}
-void frmEdDelViewContact::cmdPeopleFind_Click() {
-    ctx_.dialogs.shellOpen(std::string(kPeopleSearchAddress));
-}
+void frmEdDelViewContact::cmdZipFinder_Click() { openZipLookup(ctx_.dialogs); }
+void frmEdDelViewContact::cmdPeopleFind_Click() { openPeopleSearch(ctx_.dialogs); }
 
 void frmEdDelViewContact::mnuEDVPrint_Click() { printDetailSheet(PrintMode::Print); }
 
@@ -441,7 +438,7 @@ void frmEdDelViewContact::mnuEDVPaste_Click() {
     editPaste(editTargetFor(focusWidget()).get(), ctx_.dialogs);
 }
 
-void frmEdDelViewContact::mnuEDVManual_Click() { ctx_.dialogs.shellOpen(userManualTarget(ctx_)); }
+void frmEdDelViewContact::mnuEDVManual_Click() { openUserManual(ctx_); }
 
 // The About box belongs to the main window; its handler shows it.
 void frmEdDelViewContact::mnuEDVAbout_Click() { main_.host().openAbout(); }

@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QUrl>
 
+#include "ports/gui/input_box.h"
 #include "ports/gui/qt_text.h"
 
 namespace varnel {
@@ -79,10 +80,10 @@ Answer QtDialogs::messageBoxWithDetails(const std::string& title, const std::str
 
 std::string QtDialogs::inputBox(const std::string& title, const std::string& prompt,
                                 const std::string& preset) {
-    bool ok = false;
-    QString text = QInputDialog::getText(parent(), fromCp(title), fromCp(prompt), QLineEdit::Normal,
-                                         fromCp(preset), &ok);
-    return ok ? toCp(text) : std::string();
+    std::unique_ptr<QInputDialog> box =
+        makeInputBox(parent(), fromCp(title), fromCp(prompt), fromCp(preset));
+    if (box->exec() != QDialog::Accepted) return {};
+    return toCp(box->textValue());
 }
 
 void QtDialogs::beep() { QApplication::beep(); }

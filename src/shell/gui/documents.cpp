@@ -13,14 +13,6 @@ std::filesystem::path executableFolder() {
 }
 }  // namespace
 
-std::string userManualTarget(const AppState& context) {
-    return userManualPath(context.programFolder, executableFolder()).string();
-}
-
-std::string stateListTarget(const AppState& context) {
-    return stateListPath(context.programFolder, executableFolder()).string();
-}
-
 void openUserManual(AppState& context) {
     openDocument(context.dialogs, userManualPath(context.programFolder, executableFolder()));
 }
