@@ -51,6 +51,75 @@ public:
     // style) take it from AppState again.
     void refreshFromState();
 
+public slots:
+    // File commands (frmVarnel.cpp).
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileClose_Click();
+    void mnuFileExit_Click();
+    void cmdVRExit_Click();
+
+    // Composer (frmVarnel_composer.cpp).
+    void optVRLabel_Click();
+    void optVREnvelope_Click();
+    void cboVREnvelope_Click();
+    void optVRLeftjust_Click();
+    void optVRCenter_Click();
+    void optPortrait_Click();
+    void optLandscape_Click();
+    void chkBold_Click();
+    void chkLargeFont_Click();
+    void chkLblBold_Click();
+    void chkLblItalic_Click();
+    void cmdVRClear_Click();
+
+    // Printing (frmVarnel_printing.cpp).
+    void cmdVRStart_Click();
+    void mnuFilePrint_Click();
+    void mnuFilePreview_Click();
+    void cmdVRPreview_Click();
+    void mnuAlign5160_Click();
+    void mnuAlign5167_Click();
+    void mnuCalibrate_Click();
+    void mnuAdjustOTF_Click();
+    void mnuAdjustSR_Click();
+    void mnuAdjustENV_Click();
+    void mnuAdjustRA_Click();
+    void mnuRetAddress_Click();
+    void cmdRetAddress_Click();
+
+    // Birthdays (frmVarnel_birthdays.cpp).
+    void CheckBirthdays();
+    void mnuFileBdayOn_Click();
+    void mnuFileBdayOff_Click();
+    void cmdBDlist_Click();
+
+    // Contacts (frmVarnel_contacts.cpp).
+    void cmdAddContact_Click();
+    void cmdFindContact_Click();
+    void mnuAdd_Click();
+    void mnuEdit_Click();
+    void mnuFind_Click();
+    void mnuDelete_Click();
+    void mnuViewOne_Click();
+
+    // Listing (frmVarnel_listing.cpp).
+    void mnuSrchContacts_Click();
+    void mnuViewAll_Click();
+
+    // Exchange and look-ups (frmVarnel_shell.cpp).
+    void mnuImport_Click();
+    void mnuExport_Click();
+    void mnuStates_Click();
+    void cmdZipFinder_Click();
+    void cmdPeopleFind_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     // Menus and items.
     QMenu* mnuFile;
     QAction* mnuFileNew;
@@ -129,75 +198,6 @@ public:
     QPushButton* cmdRetAddress;
     QPushButton* cmdVRPreview;  // what the Print button beside it would print, previewed
 
-public slots:
-    // File commands (frmVarnel.cpp).
-    void mnuFileNew_Click();
-    void mnuFileOpen_Click();
-    void mnuFileClose_Click();
-    void mnuFileExit_Click();
-    void cmdVRExit_Click();
-
-    // Composer (frmVarnel_composer.cpp).
-    void optVRLabel_Click();
-    void optVREnvelope_Click();
-    void cboVREnvelope_Click();
-    void optVRLeftjust_Click();
-    void optVRCenter_Click();
-    void optPortrait_Click();
-    void optLandscape_Click();
-    void chkBold_Click();
-    void chkLargeFont_Click();
-    void chkLblBold_Click();
-    void chkLblItalic_Click();
-    void cmdVRClear_Click();
-
-    // Printing (frmVarnel_printing.cpp).
-    void cmdVRStart_Click();
-    void mnuFilePrint_Click();
-    void mnuFilePreview_Click();
-    void cmdVRPreview_Click();
-    void mnuAlign5160_Click();
-    void mnuAlign5167_Click();
-    void mnuCalibrate_Click();
-    void mnuAdjustOTF_Click();
-    void mnuAdjustSR_Click();
-    void mnuAdjustENV_Click();
-    void mnuAdjustRA_Click();
-    void mnuRetAddress_Click();
-    void cmdRetAddress_Click();
-
-    // Birthdays (frmVarnel_birthdays.cpp).
-    void CheckBirthdays();
-    void mnuFileBdayOn_Click();
-    void mnuFileBdayOff_Click();
-    void cmdBDlist_Click();
-
-    // Contacts (frmVarnel_contacts.cpp).
-    void cmdAddContact_Click();
-    void cmdFindContact_Click();
-    void mnuAdd_Click();
-    void mnuEdit_Click();
-    void mnuFind_Click();
-    void mnuDelete_Click();
-    void mnuViewOne_Click();
-
-    // Listing (frmVarnel_listing.cpp).
-    void mnuSrchContacts_Click();
-    void mnuViewAll_Click();
-
-    // Exchange and look-ups (frmVarnel_shell.cpp).
-    void mnuImport_Click();
-    void mnuExport_Click();
-    void mnuStates_Click();
-    void cmdZipFinder_Click();
-    void cmdPeopleFind_Click();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void buildMenus();
     void buildControls();
     void connectHandlers();

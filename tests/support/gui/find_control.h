@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QObject>
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -18,6 +19,13 @@ T* find(const QObject* root, const char* name) {
         throw std::runtime_error(std::string("no control named ") + name);
     }
     return found;
+}
+
+// The object names of the main window's five composer lines, by index 0-4.
+inline const char* composerLineName(std::size_t index) {
+    static const char* const names[] = {"txtVRLine1", "txtVRLine2", "txtVRline3", "txtVRLine4",
+                                        "txtVRLine5"};
+    return names[index];
 }
 
 }  // namespace varnel::testing
