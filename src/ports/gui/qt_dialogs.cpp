@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "ports/gui/input_box.h"
+#include "ports/gui/long_message.h"
 #include "ports/gui/qt_text.h"
 
 namespace varnel {
@@ -27,8 +28,9 @@ Answer QtDialogs::messageBoxWithDetails(const std::string& title, const std::str
                                         const std::string& details, Icon icon, Buttons buttons) {
     QMessageBox box(parent());
     box.setWindowTitle(fromCp(title));
-    box.setText(fromCp(text));
-    if (!details.empty()) box.setDetailedText(QString::fromStdString(details));
+    const MessageParts parts = fitMessage(fromCp(text), QString::fromStdString(details));
+    box.setText(parts.text);
+    if (!parts.details.isEmpty()) box.setDetailedText(parts.details);
     switch (icon) {
         case Icon::None:
             box.setIcon(QMessageBox::NoIcon);
