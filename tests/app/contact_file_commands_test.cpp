@@ -4,30 +4,23 @@
 
 #include "app/uninstaller_file.h"
 #include "support/contact_bytes.h"
-#include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"
-#include "support/scripted_printer.h"
+#include "support/scripted_program.h"
 #include "support/temp_dir.h"
 #include "text/run_error.h"
 
 namespace varnel {
 namespace {
 
-using testing::FixedClock;
 using testing::numberedRecords;
 using testing::readFileBytes;
 using testing::ScriptedDialogs;
-using testing::ScriptedPrinter;
 using testing::ShownBox;
 using testing::TempDir;
 using testing::writeFileBytes;
 
-struct Session {
-    TempDir dir;
-    ScriptedDialogs dialogs;
-    ScriptedPrinter printer;
-    FixedClock clock;
-    AppState state{dialogs, printer, clock, dir.path()};
+struct Session : testing::ScriptedProgram {
+    AppState& state = ctx;
 };
 
 TEST(ContactFileCommands, StartUpOpensTheDefaultFileAndKeepsItsPathAndTitle) {

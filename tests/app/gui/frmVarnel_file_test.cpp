@@ -9,6 +9,7 @@
 #include "support/gui/find_control.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
+#include "support/scripted_program.h"
 #include "support/temp_dir.h"
 
 namespace varnel {
@@ -31,9 +32,9 @@ std::string record(const std::string& first, const std::string& reminder) {
     return std::string(r.data(), ContactRecord::Size);
 }
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public ::testing::Test, protected testing::ScriptedProgram {
 protected:
-    MainWindow() : ctx(dialogs, printer, clock, dir.path()) {}
+    MainWindow() = default;
 
     template <typename T>
     T* control(const char* name) {
@@ -66,11 +67,6 @@ protected:
         return true;
     }
 
-    TempDir dir;
-    ScriptedDialogs dialogs;
-    ScriptedPrinter printer;
-    FixedClock clock{Date{2026, 3, 1}};
-    AppState ctx;
     std::unique_ptr<frmVarnel> window;
 };
 

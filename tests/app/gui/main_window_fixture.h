@@ -8,18 +8,14 @@
 #include <vector>
 
 #include "app/gui/frmVarnel.h"
-#include "support/contact_bytes.h"
-#include "support/fixed_clock.h"
 #include "support/gui/find_control.h"
-#include "support/scripted_dialogs.h"
-#include "support/scripted_printer.h"
-#include "support/temp_dir.h"
+#include "support/scripted_program.h"
 
 namespace varnel::testing {
 
-class MainWindowFixture : public ::testing::Test {
+class MainWindowFixture : public ::testing::Test, protected ScriptedProgram {
 protected:
-    MainWindowFixture() : ctx(dialogs, printer, clock, dir.path()) {
+    MainWindowFixture() {
         main = std::make_unique<frmVarnel>(ctx);
         main->Form_Load();
         dialogs.log.clear();
@@ -46,15 +42,6 @@ protected:
         return nullptr;
     }
 
-    void addContact(const std::string& first, const std::string& last, const std::string& email) {
-        ctx.contactFile.appendRecord(testContact(first, last, email));
-    }
-
-    TempDir dir;
-    ScriptedDialogs dialogs;
-    ScriptedPrinter printer;
-    FixedClock clock{Date{2026, 3, 1}};
-    AppState ctx;
     std::unique_ptr<frmVarnel> main;
 };
 

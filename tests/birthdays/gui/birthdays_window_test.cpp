@@ -9,6 +9,7 @@
 #include "support/gui/find_control.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
+#include "support/scripted_program.h"
 #include "support/temp_dir.h"
 #include "text/run_error.h"
 
@@ -32,9 +33,9 @@ std::string peopleBytes(const std::vector<Person>& people) {
     return bytes;
 }
 
-class BirthdayWindow : public ::testing::Test {
+class BirthdayWindow : public ::testing::Test, protected testing::ScriptedProgram {
 protected:
-    BirthdayWindow() : ctx(dialogs, printer, clock, dir.path()) {}
+    BirthdayWindow() : ScriptedProgram(Date{2026, 12, 20}) {}
 
     template <typename T>
     T* control(const char* name) {
@@ -47,11 +48,6 @@ protected:
         return *window;
     }
 
-    TempDir dir;
-    ScriptedDialogs dialogs;
-    ScriptedPrinter printer;
-    FixedClock clock{Date{2026, 12, 20}};
-    AppState ctx;
     std::unique_ptr<frmVarnel> window;
 };
 

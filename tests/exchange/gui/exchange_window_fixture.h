@@ -7,19 +7,16 @@
 #include <QPointer>
 
 #include "support/contact_bytes.h"
-#include "support/fixed_clock.h"
 #include "support/gui/find_control.h"
-#include "support/scripted_dialogs.h"
-#include "support/scripted_printer.h"
+#include "support/scripted_program.h"
 #include "support/scripted_window_host.h"
-#include "support/temp_dir.h"
 
 namespace varnel::testing {
 
 template <typename Window>
-class ExchangeWindowFixture : public ::testing::Test {
+class ExchangeWindowFixture : public ::testing::Test, protected ScriptedProgram {
 protected:
-    ExchangeWindowFixture() : ctx(dialogs, printer, clock, dir.path()) {
+    ExchangeWindowFixture() {
         ctx.contactPath = dir / "VRN_Contacts.DAT";
         ctx.contactTitle = "VRN_Contacts";
         ctx.remindersOn = true;
@@ -49,11 +46,6 @@ protected:
         ctx.contactFile.appendRecord(testContact(first, last, email));
     }
 
-    TempDir dir;
-    ScriptedDialogs dialogs;
-    ScriptedPrinter printer;
-    FixedClock clock{Date{2026, 3, 1}};
-    AppState ctx;
     ScriptedWindowHost host;
     QPointer<Window> window;
 };
