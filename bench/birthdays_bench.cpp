@@ -46,7 +46,8 @@ public:
 
 // Birthdates spread over the whole year, so a few hundred contacts fall in
 // the coming week and every record takes the full path through the check.
-std::filesystem::path makeFile(const std::filesystem::path& folder, int records) {
+std::filesystem::path makeFile(const std::filesystem::path& folder, int records,
+                               int duePerHundred = -1) {
     std::string all;
     all.reserve(static_cast<std::size_t>(records) * varnel::ContactRecord::Size);
     for (int i = 0; i < records; ++i) {
@@ -54,7 +55,13 @@ std::filesystem::path makeFile(const std::filesystem::path& folder, int records)
         r.set(varnel::Field::FirstName, "Bench" + std::to_string(i));
         r.set(varnel::Field::LastName, "Mark");
         char date[16];
-        std::snprintf(date, sizeof date, "19%02d%02d%02d", i % 100, i % 12 + 1, i % 28 + 1);
+        if (duePerHundred < 0) {
+            std::snprintf(date, sizeof date, "19%02d%02d%02d", i % 100, i % 12 + 1, i % 28 + 1);
+        } else {
+            // Due three days ahead, or in October, far from the coming week.
+            const bool due = i % 100 < duePerHundred;
+            std::snprintf(date, sizeof date, "19%02d%02d%02d", i % 100, due ? 5 : 10, due ? 8 : 20);
+        }
         r.set(varnel::Field::Birthdate, date);
         r.set(varnel::Field::BdayReminder, "1");
         all.append(r.data(), varnel::ContactRecord::Size);
@@ -65,11 +72,12 @@ std::filesystem::path makeFile(const std::filesystem::path& folder, int records)
     return path;
 }
 
-void BM_CheckBirthdays100k(benchmark::State& state) {
+// The check over 100,000 contacts; `boxes` counts the boxes one check shows.
+void checkBirthdays100k(benchmark::State& state, int duePerHundred) {
     auto folder = std::filesystem::temp_directory_path() / "varnel-bench-birthdays";
     std::filesystem::create_directories(folder);
     varnel::ContactFile file;
-    file.open(makeFile(folder, 100000));
+    file.open(makeFile(folder, 100000, duePerHundred));
     SilentDialogs dialogs;
     BenchClock clock;
     for (auto _ : state) benchmark::DoNotOptimize(varnel::CheckBirthdays(file, dialogs, clock));
@@ -77,7 +85,13 @@ void BM_CheckBirthdays100k(benchmark::State& state) {
     file.close();
     std::filesystem::remove_all(folder);
 }
+
+void BM_CheckBirthdays100k(benchmark::State& state) { checkBirthdays100k(state, -1); }
 BENCHMARK(BM_CheckBirthdays100k)->Unit(benchmark::kMillisecond);
+
+// 1% of 100,000 contacts due in the coming week: 1,000 reminders, one box.
+void BM_CheckBirthdaysOnePercentDue100k(benchmark::State& state) { checkBirthdays100k(state, 1); }
+BENCHMARK(BM_CheckBirthdaysOnePercentDue100k)->Unit(benchmark::kMillisecond);
 
 void BM_ViewBirthdays100k(benchmark::State& state) {
     auto folder = std::filesystem::temp_directory_path() / "varnel-bench-birthday-list";

@@ -41,13 +41,39 @@ ReminderSetting setReminders(ContactFile& file, Dialogs& dialogs, bool on) {
     return on ? ReminderSetting::On : ReminderSetting::Off;
 }
 
+// A few reminders come one box each; a busy week comes as one box listing
+// every person, so nobody clicks through hundreds of boxes.
+void showReminders(const std::vector<Reminder>& coming, const std::vector<Reminder>& todays,
+                   Dialogs& dialogs) {
+    if (coming.size() + todays.size() <= kSeparateReminders) {
+        for (const Reminder& m : coming) {
+            dialogs.messageBox(m.title, m.text, Icon::Information, Buttons::Ok);
+        }
+        for (const Reminder& m : todays) {
+            dialogs.messageBox(m.title, m.text, Icon::Information, Buttons::Ok);
+        }
+        return;
+    }
+    std::string lines;
+    for (const std::vector<Reminder>* part : {&coming, &todays}) {
+        for (const Reminder& m : *part) {
+            if (!lines.empty()) lines += "\r\n";
+            lines += m.text;
+        }
+    }
+    dialogs.messageBox(kManyRemindersTitle, lines, Icon::Information, Buttons::Ok);
+}
+
 }  // namespace
 
 ReminderMenus menusFor(ReminderSetting setting) {
     switch (setting) {
-        case ReminderSetting::On: return {false, true};
-        case ReminderSetting::Off: return {true, false};
-        case ReminderSetting::NoRecords: break;
+        case ReminderSetting::On:
+            return {false, true};
+        case ReminderSetting::Off:
+            return {true, false};
+        case ReminderSetting::NoRecords:
+            break;
     }
     return {false, false};
 }
@@ -55,6 +81,16 @@ ReminderMenus menusFor(ReminderSetting setting) {
 ReminderSetting readReminderSetting(const ContactFile& file) {
     if (file.recordCount() == 0) return ReminderSetting::NoRecords;
     return remindersOn(file.readRecord(1)) ? ReminderSetting::On : ReminderSetting::Off;
+}
+
+ReminderSetting shownReminderSetting(ReminderSetting shown, bool remindersOn,
+                                     const ContactFile& file) {
+    if (!file.isOpen()) return ReminderSetting::NoRecords;
+    if (!remindersOn) return ReminderSetting::Off;
+    if (shown == ReminderSetting::NoRecords && file.recordCount() == 0) {
+        return ReminderSetting::NoRecords;
+    }
+    return ReminderSetting::On;
 }
 
 ReminderSetting CheckBirthdays(const ContactFile& file, Dialogs& dialogs, const Clock& clock,
@@ -83,12 +119,7 @@ ReminderSetting CheckBirthdays(const ContactFile& file, Dialogs& dialogs, const 
                                                        cleaned.substr(6, 2)});
         }
     });
-    for (const Reminder& m : coming) {
-        dialogs.messageBox(m.title, m.text, Icon::Information, Buttons::Ok);
-    }
-    for (const Reminder& m : todays) {
-        dialogs.messageBox(m.title, m.text, Icon::Information, Buttons::Ok);
-    }
+    showReminders(coming, todays, dialogs);
     return setting;
 }
 

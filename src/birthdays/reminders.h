@@ -1,6 +1,7 @@
 #pragma once
 // The birthday check that runs after a contact file opens, and the commands
 // that switch the reminders on and off in every record of the file.
+#include <cstddef>
 #include <functional>
 
 #include "ports/clock.h"
@@ -25,11 +26,22 @@ ReminderMenus menusFor(ReminderSetting setting);
 // From the record count and record 1.
 ReminderSetting readReminderSetting(const ContactFile& file);
 
+// The setting the menus show again after another window changed the shared
+// `remindersOn`: none without a file, and an empty file that showed none
+// still shows none.
+ReminderSetting shownReminderSetting(ReminderSetting shown, bool remindersOn,
+                                     const ContactFile& file);
+
+// Up to this many reminders come as separate boxes; more come as one box.
+inline constexpr std::size_t kSeparateReminders = 10;
+inline constexpr const char* kManyRemindersTitle = "Birthday reminders";
+
 // Sets the menus (through `showSetting`, before any box appears), then shows
 // one "Birthday reminder" per contact whose birthday is 1 to 7 days ahead (or
 // in early January seen from late December), then one "Birthday alert" per
-// birthday today, each in file order. The file is read in one buffered pass.
-// Run-time errors reach the caller.
+// birthday today, each in file order. More than kSeparateReminders of them
+// come as one box with the same texts, one line each, in the same order.
+// The file is read in one buffered pass. Run-time errors reach the caller.
 ReminderSetting CheckBirthdays(const ContactFile& file, Dialogs& dialogs, const Clock& clock,
                                const std::function<void(ReminderSetting)>& showSetting = {});
 

@@ -162,6 +162,46 @@ TEST(BirthdayCheck, MiddleInitialIsNotShownAndNamesAreTrimmed) {
     EXPECT_EQ(shown, (Messages{"Birthday alert|Today is Ann Lee-Smith's Birthday! "}));
 }
 
+// Ten reminders still come one box each; an eleventh turns them into one box
+// that lists every person with the same text, coming week first.
+TEST(BirthdayCheck, MoreThanTenRemindersComeAsOneList) {
+    const std::vector<Person> ten{{"Cy", "Dee", "19900505"},   {"Ann1", "Lee", "19800506"},
+                                  {"Ann2", "Lee", "19800507"}, {"Ann3", "Lee", "19800508"},
+                                  {"Ann4", "Lee", "19800509"}, {"Ann5", "Lee", "19800510"},
+                                  {"Ann6", "Lee", "19800511"}, {"Ann7", "Lee", "19800512"},
+                                  {"Ann8", "Lee", "19800506"}, {"Bo", "Ray", "20000505"}};
+    std::vector<Person> eleven = ten;
+    eleven.insert(eleven.begin() + 9, Person{"Ann9", "Lee", "19800507"});
+
+    Check separate;
+    EXPECT_EQ(separate.run(ten, {2026, 5, 5}),
+              (Messages{"Birthday reminder|Ann1 Lee has a birthday coming up on 05/06",
+                        "Birthday reminder|Ann2 Lee has a birthday coming up on 05/07",
+                        "Birthday reminder|Ann3 Lee has a birthday coming up on 05/08",
+                        "Birthday reminder|Ann4 Lee has a birthday coming up on 05/09",
+                        "Birthday reminder|Ann5 Lee has a birthday coming up on 05/10",
+                        "Birthday reminder|Ann6 Lee has a birthday coming up on 05/11",
+                        "Birthday reminder|Ann7 Lee has a birthday coming up on 05/12",
+                        "Birthday reminder|Ann8 Lee has a birthday coming up on 05/06",
+                        "Birthday alert|Today is Cy Dee's Birthday! ",
+                        "Birthday alert|Today is Bo Ray's Birthday! "}));
+
+    Check listed;
+    EXPECT_EQ(listed.run(eleven, {2026, 5, 5}),
+              (Messages{"Birthday reminders|"
+                        "Ann1 Lee has a birthday coming up on 05/06\r\n"
+                        "Ann2 Lee has a birthday coming up on 05/07\r\n"
+                        "Ann3 Lee has a birthday coming up on 05/08\r\n"
+                        "Ann4 Lee has a birthday coming up on 05/09\r\n"
+                        "Ann5 Lee has a birthday coming up on 05/10\r\n"
+                        "Ann6 Lee has a birthday coming up on 05/11\r\n"
+                        "Ann7 Lee has a birthday coming up on 05/12\r\n"
+                        "Ann8 Lee has a birthday coming up on 05/06\r\n"
+                        "Ann9 Lee has a birthday coming up on 05/07\r\n"
+                        "Today is Cy Dee's Birthday! \r\n"
+                        "Today is Bo Ray's Birthday! "}));
+}
+
 TEST(ReminderMenuState, EmptyFileDisablesBothAndShowsNoBox) {
     Check c;
     std::vector<ReminderSetting> seen;
@@ -200,6 +240,34 @@ TEST(ReminderMenuState, RecordOneDecidesAndIsShownBeforeTheBoxes) {
     EXPECT_EQ(readReminderSetting(c.file), ReminderSetting::On);
     openPeople(c.file, c.dir, {{"Blank", "One", "", ""}});
     EXPECT_EQ(readReminderSetting(c.file), ReminderSetting::Off);
+}
+
+// What another window left in remindersOn decides the menus, except that a
+// file still empty keeps both items off, and no file shows none.
+TEST(ReminderMenuState, SharedSettingComesBackIntoTheMenus) {
+    struct Case {
+        const char* name;
+        bool open;
+        int records;
+        ReminderSetting shown;
+        bool remindersOn;
+        ReminderSetting expected;
+    };
+    const Case cases[] = {
+        {"no file", false, 0, ReminderSetting::On, true, ReminderSetting::NoRecords},
+        {"empty file", true, 0, ReminderSetting::NoRecords, true, ReminderSetting::NoRecords},
+        {"first contact saved", true, 1, ReminderSetting::NoRecords, true, ReminderSetting::On},
+        {"new file", true, 0, ReminderSetting::On, true, ReminderSetting::On},
+        {"switched off", true, 2, ReminderSetting::On, false, ReminderSetting::Off},
+        {"switched on", true, 2, ReminderSetting::Off, true, ReminderSetting::On},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Check check;
+        std::vector<Person> people(static_cast<std::size_t>(c.records), Person{"A", "B", ""});
+        if (c.open) openPeople(check.file, check.dir, people);
+        EXPECT_EQ(shownReminderSetting(c.shown, c.remindersOn, check.file), c.expected);
+    }
 }
 
 TEST(BirthdayCheck, AClosedFileIsARunError) {

@@ -60,6 +60,7 @@ FileDialogResult ScriptedDialogs::openFileDialog(const FileDialogRequest& reques
     box.title = request.title;
     box.file = request;
     log.push_back(box);
+    if (onFileDialog) onFileDialog();
     if (files_.empty()) return {};
     FileDialogResult r = files_.front();
     files_.pop_front();
@@ -80,7 +81,7 @@ bool ScriptedDialogs::shellOpen(const std::string& target) {
     box.kind = ShownBox::Shell;
     box.text = target;
     log.push_back(box);
-    return true;
+    return !shellFails;
 }
 
 void ScriptedDialogs::saveSetting(const std::string& application, const std::string& section,

@@ -2,6 +2,7 @@
 // Dialogs that answer from a queue and record every box, beep and request,
 // so a test can assert what the user saw, in order.
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -60,6 +61,10 @@ public:
     std::vector<std::string> opened;              // shell open targets
     std::map<std::string, std::string> settings;  // "app/section/key" -> value
     std::vector<bool> busyChanges;
+    // What the folder looks like while the file dialog is open, for instance.
+    std::function<void()> onFileDialog;
+    // A system without a viewer or browser: shellOpen records and fails.
+    bool shellFails = false;
 
 private:
     std::deque<Answer> answers_;

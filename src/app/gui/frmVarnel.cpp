@@ -5,23 +5,23 @@
 #include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "app/contact_file_open.h"
+#include "app/uninstaller_file.h"
 #include "ports/gui/qt_text.h"
+#include "shell/gui/window_chrome.h"
 #include "text/run_error.h"
-#include "text/strings.h"
 
 namespace varnel {
 
 namespace {
 
 const char* const kIdleTitle = "Varnel - Address Book and Label Printer";
-const char* const kDefaultFile = "VRN_Contacts.DAT";
 
 QString twips(int pixels, double dpi) {
     double value = pixels * 1440.0 / (dpi > 0 ? dpi : 96.0);
@@ -38,24 +38,21 @@ frmVarnel::frmVarnel(AppState& context, QWidget* parent)
     buildControls();
     connectHandlers();
     setContactCommandsEnabled(false, true);
-    mnuFileBdayOn->setEnabled(false);
-    mnuFileBdayOff->setEnabled(false);
+    ctx_.labelStyle = {chkLblBold->isChecked(), chkLblItalic->isChecked()};
 }
 
 frmVarnel::~frmVarnel() = default;
 
 void frmVarnel::buildMenus() {
-    auto action = [](QMenu* menu, const char* name, const char* caption) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(name);
-        return a;
-    };
+    const auto action = addMenuItem;
     mnuFile = menuBar()->addMenu("&File");
     mnuFile->setObjectName("mnuFile");
     mnuFileNew = action(mnuFile, "mnuFileNew", "New");
+    mnuFileNew->setShortcuts(QKeySequence::New);
     mnuFileOpen = action(mnuFile, "mnuFileOpen", "Open");
-    mnuFileOpen->setShortcut(QKeySequence("Ctrl+O"));
+    mnuFileOpen->setShortcuts(QKeySequence::Open);
     mnuFileClose = action(mnuFile, "mnuFileClose", "Close");
+    mnuFileClose->setShortcuts(QKeySequence::Close);
     mnuFile->addSeparator();
     mnuFileBdayOn = action(mnuFile, "mnuFileBdayOn", "Enable Birthday Reminders");
     mnuFileBdayOff = action(mnuFile, "mnuFileBdayOff", "Disable Birthday Reminders");
@@ -64,21 +61,25 @@ void frmVarnel::buildMenus() {
     mnuStates = action(mnuFile, "mnuStates", "State Abbreviations");
     mnuFile->addSeparator();
     mnuFilePrint = action(mnuFile, "mnuFilePrint", "Print");
+    mnuFilePrint->setShortcuts(QKeySequence::Print);
     mnuFilePreview = action(mnuFile, "mnuFilePreview", "Print Preview");
     mnuFile->addSeparator();
     mnuFileExit = action(mnuFile, "mnuFileExit", "Exit");
+    mnuFileExit->setShortcuts(QKeySequence::Quit);
 
-    mnuVREdit = menuBar()->addMenu("&Edit");
-    mnuVREdit->setObjectName("mnuVREdit");
-    mnuCut = action(mnuVREdit, "mnuCut", "Cut");
-    mnuCopy = action(mnuVREdit, "mnuCopy", "Copy");
-    mnuPaste = action(mnuVREdit, "mnuPaste", "Paste");
+    const EditMenu edit =
+        addEditMenu(*this, ctx_.dialogs, {"mnuVREdit", "mnuCut", "mnuCopy", "mnuPaste"});
+    mnuVREdit = edit.menu;
+    mnuCut = edit.cut;
+    mnuCopy = edit.copy;
+    mnuPaste = edit.paste;
 
     mnuContacts = menuBar()->addMenu("&Contacts");
     mnuContacts->setObjectName("mnuContacts");
     mnuAdd = action(mnuContacts, "mnuAdd", "Add Contact");
     mnuEdit = action(mnuContacts, "mnuEdit", "Edit Contact");
     mnuFind = action(mnuContacts, "mnuFind", "Find Contact");
+    mnuFind->setShortcuts(QKeySequence::Find);
     mnuDelete = action(mnuContacts, "mnuDelete", "Delete Contact");
     mnuContacts->addSeparator();
     mnuSrchContacts = action(mnuContacts, "mnuSrchContacts", "Search Contacts");
@@ -104,10 +105,10 @@ void frmVarnel::buildMenus() {
     mnuAlign5167 = action(mnuAlignPage, "mnuAlign5167", "Avery 5167 / 8167 / 18167 (80 labels)");
     mnuCalibrate = action(mnuMargins, "mnuCalibrate", "Printer Calibration\u2026");
 
-    mnuHelp = menuBar()->addMenu("&Help");
-    mnuHelp->setObjectName("mnuHelp");
-    mnuManual = action(mnuHelp, "mnuManual", "User Manual");
-    mnuAbout = action(mnuHelp, "mnuAbout", "About Varnel");
+    const HelpMenu help = addHelpMenu(*this, *host_, {"mnuHelp", "mnuManual", "mnuAbout"});
+    mnuHelp = help.menu;
+    mnuManual = help.manual;
+    mnuAbout = help.about;
 }
 
 void frmVarnel::buildControls() {
@@ -300,10 +301,6 @@ void frmVarnel::connectHandlers() {
     connect(mnuFilePrint, &QAction::triggered, this, &frmVarnel::mnuFilePrint_Click);
     connect(mnuFilePreview, &QAction::triggered, this, &frmVarnel::mnuFilePreview_Click);
     connect(cmdVRPreview, &QPushButton::clicked, this, &frmVarnel::cmdVRPreview_Click);
-    connect(mnuVREdit, &QMenu::aboutToShow, this, &frmVarnel::mnuVREdit_Click);
-    connect(mnuCut, &QAction::triggered, this, &frmVarnel::mnuCut_Click);
-    connect(mnuCopy, &QAction::triggered, this, &frmVarnel::mnuCopy_Click);
-    connect(mnuPaste, &QAction::triggered, this, &frmVarnel::mnuPaste_Click);
     connect(mnuAdd, &QAction::triggered, this, &frmVarnel::mnuAdd_Click);
     connect(mnuEdit, &QAction::triggered, this, &frmVarnel::mnuEdit_Click);
     connect(mnuFind, &QAction::triggered, this, &frmVarnel::mnuFind_Click);
@@ -320,8 +317,6 @@ void frmVarnel::connectHandlers() {
     connect(mnuAlign5160, &QAction::triggered, this, &frmVarnel::mnuAlign5160_Click);
     connect(mnuAlign5167, &QAction::triggered, this, &frmVarnel::mnuAlign5167_Click);
     connect(mnuCalibrate, &QAction::triggered, this, &frmVarnel::mnuCalibrate_Click);
-    connect(mnuManual, &QAction::triggered, this, &frmVarnel::mnuManual_Click);
-    connect(mnuAbout, &QAction::triggered, this, &frmVarnel::mnuAbout_Click);
 
     connect(cmdAddContact, &QPushButton::clicked, this, &frmVarnel::cmdAddContact_Click);
     connect(cmdFindContact, &QPushButton::clicked, this, &frmVarnel::cmdFindContact_Click);
@@ -341,6 +336,10 @@ void frmVarnel::connectHandlers() {
     connect(chkLargeFont, &QCheckBox::clicked, this, &frmVarnel::chkLargeFont_Click);
     connect(chkLblBold, &QCheckBox::clicked, this, &frmVarnel::chkLblBold_Click);
     connect(chkLblItalic, &QCheckBox::clicked, this, &frmVarnel::chkLblItalic_Click);
+    // Whatever changes the label style boxes, the search-result labels read it.
+    connect(chkLblBold, &QCheckBox::toggled, this, [this](bool on) { ctx_.labelStyle.bold = on; });
+    connect(chkLblItalic, &QCheckBox::toggled, this,
+            [this](bool on) { ctx_.labelStyle.italic = on; });
     connect(cmdVRStart, &QPushButton::clicked, this, &frmVarnel::cmdVRStart_Click);
     connect(cmdVRClear, &QPushButton::clicked, this, &frmVarnel::cmdVRClear_Click);
     connect(cmdRetAddress, &QPushButton::clicked, this, &frmVarnel::cmdRetAddress_Click);
@@ -375,36 +374,20 @@ void frmVarnel::setContactCommandsEnabled(bool enabled, bool includingExchange) 
         mnuImport->setEnabled(enabled);
         mnuExport->setEnabled(enabled);
     }
-    if (!enabled) {
-        mnuFileBdayOn->setEnabled(false);
-        mnuFileBdayOff->setEnabled(false);
-    }
+    if (!enabled) showReminderSetting(ReminderSetting::NoRecords);
 }
 
-void frmVarnel::hideUninstallerFile() {
-    const std::filesystem::path dat = ctx_.programFolder / "unins000.DAT";
-    const std::filesystem::path dak = ctx_.programFolder / "unins000.DAK";
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(dat, ec)) return;
-    if (std::filesystem::exists(dak, ec)) throw RunError(RunError::FileAlreadyExists);
-    std::filesystem::rename(dat, dak, ec);
-    if (ec) throw RunError(RunError::PathFileAccessError);
-}
-
-void frmVarnel::restoreUninstallerFile() {
-    const std::filesystem::path dat = ctx_.programFolder / "unins000.DAT";
-    const std::filesystem::path dak = ctx_.programFolder / "unins000.DAK";
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(dak, ec)) return;
-    if (std::filesystem::exists(dat, ec)) throw RunError(RunError::FileAlreadyExists);
-    std::filesystem::rename(dak, dat, ec);
-    if (ec) throw RunError(RunError::PathFileAccessError);
+void frmVarnel::showReminderSetting(ReminderSetting setting) {
+    reminderSetting_ = setting;
+    const ReminderMenus menus = menusFor(setting);
+    mnuFileBdayOn->setEnabled(menus.enableItem);
+    mnuFileBdayOff->setEnabled(menus.disableItem);
+    // Every save writes "on" while "Enable Birthday Reminders" is unavailable.
+    ctx_.remindersOn = !menus.enableItem;
 }
 
 void frmVarnel::commonError(const RunError& error) {
-    Answer a = ctx_.dialogs.messageBox("Error", commonErrorText(error), Icon::Critical,
-                                       Buttons::RetryCancel);
-    if (a == Answer::Retry) {
+    if (retryAfterError(ctx_.dialogs, error)) {
         ctx_.contactFile.close();
     } else {
         close();
@@ -418,63 +401,34 @@ void frmVarnel::Form_Load() {
         ComposerState s = readComposer();
         composerStart(s);
         writeComposer(s);
-        hideUninstallerFile();
-        const std::filesystem::path path = ctx_.programFolder / kDefaultFile;
-        if (!openCheckedContactFile(ctx_.contactFile, path, ctx_.dialogs)) {
-            // No file is open: the contact commands stay disabled until New or Open.
-            restoreUninstallerFile();
-            return;
-        }
-        txtFileNam = QString::fromStdString(path.string());
-        txtFileTitle = "VRN_Contacts";
-        ctx_.contactFile.recordCount();
+        // A refused file leaves the contact commands disabled until New or Open.
+        if (!openDefaultContactFile(ctx_)) return;
         setContactCommandsEnabled(true, true);
-        restoreUninstallerFile();
         CheckBirthdays();
     } catch (const RunError& e) {
         commonError(e);
     }
 }
 
-void frmVarnel::openChosenFile(const QString& title, bool isOpen) {
+void frmVarnel::openChosenFile(FileCommand command) {
     try {
-        const std::filesystem::path previous = ctx_.contactFile.path();
-        const bool hadFile = ctx_.contactFile.isOpen();
-        ctx_.contactFile.close();
-        hideUninstallerFile();
-        FileDialogRequest request;
-        request.title = title.toStdString();
-        request.initialFolder = ctx_.programFolder.string();
-        request.filterDescription = "Data Files (*.DAT)";
-        request.filterPattern = "*.DAT";
-        FileDialogResult chosen = ctx_.dialogs.openFileDialog(request);
-        // Cancelled, or a file refused: everything stays as it was, the
-        // previous file open again.
-        if (chosen.path.empty() ||
-            !openCheckedContactFile(ctx_.contactFile, chosen.path, ctx_.dialogs)) {
-            if (hadFile) ctx_.contactFile.open(previous);
-            restoreUninstallerFile();
-            return;
-        }
-        txtFileNam = QString::fromStdString(chosen.path);
-        txtFileTitle = QString::fromStdString(replaceAll(chosen.fileTitle, ".DAT", ""));
-        setWindowTitle("Varnel  [" + txtFileTitle + "]");
-        if (isOpen) ctx_.contactFile.recordCount();
+        if (!openChosenContactFile(ctx_, command)) return;
+        setWindowTitle("Varnel  [" + fromCp(ctx_.contactTitle) + "]");
         setContactCommandsEnabled(true, true);
-        if (!isOpen) {
-            mnuFileBdayOn->setEnabled(false);
-            mnuFileBdayOff->setEnabled(true);
+        // A new file starts with reminders on, without reading it.
+        if (command == FileCommand::New) {
+            showReminderSetting(ReminderSetting::On);
+        } else {
+            CheckBirthdays();
         }
-        restoreUninstallerFile();
-        if (isOpen) CheckBirthdays();
     } catch (const RunError& e) {
         commonError(e);
     }
 }
 
-void frmVarnel::mnuFileNew_Click() { openChosenFile("New", false); }
+void frmVarnel::mnuFileNew_Click() { openChosenFile(FileCommand::New); }
 
-void frmVarnel::mnuFileOpen_Click() { openChosenFile("Open", true); }
+void frmVarnel::mnuFileOpen_Click() { openChosenFile(FileCommand::Open); }
 
 void frmVarnel::closeFiles() {
     // The margin file is open only inside one print or adjustment.
@@ -485,8 +439,7 @@ void frmVarnel::closeFiles() {
 
 void frmVarnel::mnuFileClose_Click() {
     closeFiles();
-    txtFileNam.clear();
-    txtFileTitle.clear();
+    closeContactFile(ctx_);
 }
 
 void frmVarnel::mnuFileExit_Click() {
@@ -510,7 +463,7 @@ void frmVarnel::shutdown() {
     ctx_.contactFile.close();
     setContactCommandsEnabled(false, false);
     try {
-        restoreUninstallerFile();
+        restoreUninstallerFile(ctx_.programFolder);
     } catch (const RunError&) {
         // Both names exist: leave them for the next start rather than fail the exit.
     }
@@ -533,7 +486,14 @@ void frmVarnel::shutdown() {
     QApplication::quit();
 }
 
+void frmVarnel::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) placeWhenHidden_ = saveGeometry();
+    QMainWindow::hideEvent(event);
+}
+
 void frmVarnel::showAgain() {
+    refreshFromState();
+    if (!placeWhenHidden_.isEmpty()) restoreGeometry(placeWhenHidden_);
     show();
     raise();
     activateWindow();
@@ -541,7 +501,9 @@ void frmVarnel::showAgain() {
 }
 
 void frmVarnel::refreshFromState() {
-    if (ctx_.remindersOn) mnuFileBdayOff->setEnabled(true);
+    showReminderSetting(shownReminderSetting(reminderSetting_, ctx_.remindersOn, ctx_.contactFile));
+    chkLblBold->setChecked(ctx_.labelStyle.bold);
+    chkLblItalic->setChecked(ctx_.labelStyle.italic);
 }
 
 void frmVarnel::registerWindow(QWidget* window) {

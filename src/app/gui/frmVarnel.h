@@ -16,7 +16,9 @@
 #include <memory>
 
 #include "app/app_state.h"
+#include "app/contact_file_commands.h"
 #include "app/gui/main_window_host.h"
+#include "birthdays/reminders.h"
 #include "printing/composer.h"
 
 namespace varnel {
@@ -39,18 +41,85 @@ public:
     ComposerState readComposer() const;
     void writeComposer(const ComposerState& state);
 
-    // Shown again when another window closes: focus on composer line 1.
+    // Shown again when another window closes, where it was, with the shared
+    // state in its controls; focus on composer line 1.
     void showAgain();
 
     // Other windows register themselves so that shutdown closes them, newest first.
     void registerWindow(QWidget* window);
-    // Menus that follow the shared state (the reminder items).
+    // The controls that show the shared state (the reminder items, the label
+    // style) take it from AppState again.
     void refreshFromState();
 
-    // Hidden shared fields.
-    QString txtFileNam;
-    QString txtFileTitle;
+public slots:
+    // File commands (frmVarnel.cpp).
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileClose_Click();
+    void mnuFileExit_Click();
+    void cmdVRExit_Click();
 
+    // Composer (frmVarnel_composer.cpp).
+    void optVRLabel_Click();
+    void optVREnvelope_Click();
+    void cboVREnvelope_Click();
+    void optVRLeftjust_Click();
+    void optVRCenter_Click();
+    void optPortrait_Click();
+    void optLandscape_Click();
+    void chkBold_Click();
+    void chkLargeFont_Click();
+    void chkLblBold_Click();
+    void chkLblItalic_Click();
+    void cmdVRClear_Click();
+
+    // Printing (frmVarnel_printing.cpp).
+    void cmdVRStart_Click();
+    void mnuFilePrint_Click();
+    void mnuFilePreview_Click();
+    void cmdVRPreview_Click();
+    void mnuAlign5160_Click();
+    void mnuAlign5167_Click();
+    void mnuCalibrate_Click();
+    void mnuAdjustOTF_Click();
+    void mnuAdjustSR_Click();
+    void mnuAdjustENV_Click();
+    void mnuAdjustRA_Click();
+    void mnuRetAddress_Click();
+    void cmdRetAddress_Click();
+
+    // Birthdays (frmVarnel_birthdays.cpp).
+    void CheckBirthdays();
+    void mnuFileBdayOn_Click();
+    void mnuFileBdayOff_Click();
+    void cmdBDlist_Click();
+
+    // Contacts (frmVarnel_contacts.cpp).
+    void cmdAddContact_Click();
+    void cmdFindContact_Click();
+    void mnuAdd_Click();
+    void mnuEdit_Click();
+    void mnuFind_Click();
+    void mnuDelete_Click();
+    void mnuViewOne_Click();
+
+    // Listing (frmVarnel_listing.cpp).
+    void mnuSrchContacts_Click();
+    void mnuViewAll_Click();
+
+    // Exchange and look-ups (frmVarnel_shell.cpp).
+    void mnuImport_Click();
+    void mnuExport_Click();
+    void mnuStates_Click();
+    void cmdZipFinder_Click();
+    void cmdPeopleFind_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     // Menus and items.
     QMenu* mnuFile;
     QAction* mnuFileNew;
@@ -129,90 +198,16 @@ public:
     QPushButton* cmdRetAddress;
     QPushButton* cmdVRPreview;  // what the Print button beside it would print, previewed
 
-public slots:
-    // File commands (frmVarnel.cpp).
-    void mnuFileNew_Click();
-    void mnuFileOpen_Click();
-    void mnuFileClose_Click();
-    void mnuFileExit_Click();
-    void cmdVRExit_Click();
-
-    // Composer (frmVarnel_composer.cpp).
-    void optVRLabel_Click();
-    void optVREnvelope_Click();
-    void cboVREnvelope_Click();
-    void optVRLeftjust_Click();
-    void optVRCenter_Click();
-    void optPortrait_Click();
-    void optLandscape_Click();
-    void chkBold_Click();
-    void chkLargeFont_Click();
-    void chkLblBold_Click();
-    void chkLblItalic_Click();
-    void cmdVRClear_Click();
-
-    // Printing (frmVarnel_printing.cpp).
-    void cmdVRStart_Click();
-    void mnuFilePrint_Click();
-    void mnuFilePreview_Click();
-    void cmdVRPreview_Click();
-    void mnuAlign5160_Click();
-    void mnuAlign5167_Click();
-    void mnuCalibrate_Click();
-    void mnuAdjustOTF_Click();
-    void mnuAdjustSR_Click();
-    void mnuAdjustENV_Click();
-    void mnuAdjustRA_Click();
-    void mnuRetAddress_Click();
-    void cmdRetAddress_Click();
-
-    // Birthdays (frmVarnel_birthdays.cpp).
-    void CheckBirthdays();
-    void mnuFileBdayOn_Click();
-    void mnuFileBdayOff_Click();
-    void cmdBDlist_Click();
-
-    // Contacts (frmVarnel_contacts.cpp).
-    void cmdAddContact_Click();
-    void cmdFindContact_Click();
-    void mnuAdd_Click();
-    void mnuEdit_Click();
-    void mnuFind_Click();
-    void mnuDelete_Click();
-    void mnuViewOne_Click();
-
-    // Listing (frmVarnel_listing.cpp).
-    void mnuSrchContacts_Click();
-    void mnuViewAll_Click();
-
-    // Exchange, help and the Edit menu (frmVarnel_shell.cpp).
-    void mnuImport_Click();
-    void mnuExport_Click();
-    void mnuStates_Click();
-    void mnuManual_Click();
-    void mnuAbout_Click();
-    void cmdZipFinder_Click();
-    void cmdPeopleFind_Click();
-    void mnuVREdit_Click();  // the Edit menu opens: Cut/Copy/Paste enable rule
-    void mnuCut_Click();
-    void mnuCopy_Click();
-    void mnuPaste_Click();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void buildMenus();
     void buildControls();
     void connectHandlers();
     void setContactCommandsEnabled(bool enabled, bool includingExchange);
-    void hideUninstallerFile();
-    void restoreUninstallerFile();
+    // The reminder items and AppState's remindersOn, together.
+    void showReminderSetting(ReminderSetting setting);
     // The common error box of the main window's commands: Retry closes the
     // contact file, Cancel closes the window and ends the program.
     void commonError(const class RunError& error);
-    void openChosenFile(const QString& title, bool isOpen);
+    void openChosenFile(FileCommand command);
     void shutdown();
     void closeFiles();
 
@@ -220,6 +215,8 @@ private:
     std::unique_ptr<MainWindowHost> host_;
     bool closed_ = false;
     std::vector<QWidget*> windows_;
+    ReminderSetting reminderSetting_ = ReminderSetting::NoRecords;
+    QByteArray placeWhenHidden_;  // geometry, so the window comes back where it was
     // Form-level composer state that has no control.
     ComposerState formState_;
 };

@@ -12,7 +12,7 @@ namespace varnel {
 void frmVarnel::cmdVRStart_Click() {
     ComposerState state = readComposer();
     printComposer(state, ctx_.dialogs, ctx_.printer, ctx_.programFolder, PrintMode::Print,
-                  toCp(txtFileTitle));
+                  ctx_.contactTitle);
     writeComposer(state);
 }
 
@@ -24,10 +24,10 @@ void frmVarnel::cmdVRPreview_Click() {
     ComposerState state = readComposer();
     if (state.cmdRetAddressVisible) {
         printReturnAddressLabels(state, ctx_.dialogs, ctx_.printer, ctx_.programFolder,
-                                 PrintMode::Preview, toCp(txtFileTitle));
+                                 PrintMode::Preview, ctx_.contactTitle);
     } else {
         printComposer(state, ctx_.dialogs, ctx_.printer, ctx_.programFolder, PrintMode::Preview,
-                      toCp(txtFileTitle));
+                      ctx_.contactTitle);
     }
     writeComposer(state);
 }
@@ -81,7 +81,7 @@ void frmVarnel::mnuRetAddress_Click() { cmdRetAddress_Click(); }
 void frmVarnel::cmdRetAddress_Click() {
     ComposerState state = readComposer();
     printReturnAddressLabels(state, ctx_.dialogs, ctx_.printer, ctx_.programFolder,
-                             PrintMode::Print, toCp(txtFileTitle));
+                             PrintMode::Print, ctx_.contactTitle);
     writeComposer(state);
 }
 

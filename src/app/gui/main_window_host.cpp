@@ -22,10 +22,10 @@ bool MainWindowHost::ending() const { return main_.isClosed(); }
 
 void MainWindowHost::endProgram() { main_.close(); }
 
-void MainWindowHost::openManual() { state_.dialogs.shellOpen(userManualTarget(state_)); }
+void MainWindowHost::openManual() { openUserManual(state_); }
 
 void MainWindowHost::openAbout() {
-    auto* about = new frmVRAbout;
+    auto* about = new frmVRAbout(state_, *this);
     main_.registerWindow(about);
     about->show();
 }
@@ -51,10 +51,10 @@ void MainWindowHost::openWindow(WindowKind kind) {
             frmViewAll::open(state_, main_);
             return;
         case WindowKind::Import:
-            showInsteadOfMain(new frmVRImport(state_, main_));
+            showInsteadOfMain(new frmVRImport(state_, *this));
             return;
         case WindowKind::Export:
-            showInsteadOfMain(new frmVRExport(state_, main_));
+            showInsteadOfMain(new frmVRExport(state_, *this));
             return;
     }
 }

@@ -18,6 +18,7 @@
 #include "shell/gui/documents.h"
 #include "shell/gui/qt_edit_target.h"
 #include "shell/lookups.h"
+#include "shell/shell_open.h"
 #include "text/run_error.h"
 
 namespace varnel {
@@ -186,7 +187,7 @@ void frmEdDelViewContact::trapped(const std::function<void()>& action, bool duri
 void frmEdDelViewContact::Form_Load() {
     main_.hide();
     show();
-    setWindowTitle("Contact Information  [" + main_.txtFileTitle + "]");
+    setWindowTitle("Contact Information  [" + fromCp(ctx_.contactTitle) + "]");
     activateWindow();
     bool filled = false;
     trapped(
@@ -300,7 +301,7 @@ void frmEdDelViewContact::cmdSave_Click() {
     ContactForm before = boxes_.read();
     before.includeCompany = chkCompanyInclude->isChecked();
     ContactForm form = before;
-    const bool reminderOn = !main_.mnuFileBdayOn->isEnabled();
+    const bool reminderOn = ctx_.remindersOn;
     std::optional<SaveOutcome> outcome;
     trapped([&] {
         try {
@@ -320,7 +321,7 @@ void frmEdDelViewContact::cmdSave_Click() {
         box(outcome->failure->focus)->setFocus();
         return;
     }
-    if (reminderOn) main_.mnuFileBdayOff->setEnabled(true);
+    if (reminderOn) main_.refreshFromState();
     ctx_.dialogs.messageBox(outcome->savedTitle, outcome->savedText, Icon::None, Buttons::Ok);
 }
 
@@ -397,16 +398,12 @@ void frmEdDelViewContact::txtACCompany_Change() {
 }
 
 void frmEdDelViewContact::cmdStateAbb_Click() {
-    ctx_.dialogs.shellOpen(stateListTarget(ctx_));
+    openStateList(ctx_);
     txtACState->setFocus();
 }
 
-void frmEdDelViewContact::cmdZipFinder_Click() {
-    ctx_.dialogs.shellOpen(std::string(kZipLookupAddress));
-}
-void frmEdDelViewContact::cmdPeopleFind_Click() {
-    ctx_.dialogs.shellOpen(std::string(kPeopleSearchAddress));
-}
+void frmEdDelViewContact::cmdZipFinder_Click() { openZipLookup(ctx_.dialogs); }
+void frmEdDelViewContact::cmdPeopleFind_Click() { openPeopleSearch(ctx_.dialogs); }
 
 void frmEdDelViewContact::mnuEDVPrint_Click() { printDetailSheet(PrintMode::Print); }
 
@@ -441,9 +438,9 @@ void frmEdDelViewContact::mnuEDVPaste_Click() {
     editPaste(editTargetFor(focusWidget()).get(), ctx_.dialogs);
 }
 
-void frmEdDelViewContact::mnuEDVManual_Click() { ctx_.dialogs.shellOpen(userManualTarget(ctx_)); }
+void frmEdDelViewContact::mnuEDVManual_Click() { openUserManual(ctx_); }
 
 // The About box belongs to the main window; its handler shows it.
-void frmEdDelViewContact::mnuEDVAbout_Click() { main_.mnuAbout_Click(); }
+void frmEdDelViewContact::mnuEDVAbout_Click() { main_.host().openAbout(); }
 
 }  // namespace varnel

@@ -11,6 +11,7 @@
 #include "shell/gui/documents.h"
 #include "shell/gui/qt_edit_target.h"
 #include "shell/lookups.h"
+#include "shell/shell_open.h"
 #include "text/run_error.h"
 
 namespace varnel {
@@ -111,7 +112,7 @@ void frmNewContact::buildControls() {
 void frmNewContact::Form_Load() {
     main_.hide();
     show();
-    setWindowTitle("Add Contact  [" + main_.txtFileTitle + "]");
+    setWindowTitle("Add Contact  [" + fromCp(ctx_.contactTitle) + "]");
     activateWindow();
     txtACFName->setFocus();
 }
@@ -142,7 +143,7 @@ void frmNewContact::cmdSave_Click() {
         return f;
     }();
     ContactForm form = before;
-    const bool reminderOn = !main_.mnuFileBdayOn->isEnabled();
+    const bool reminderOn = ctx_.remindersOn;
     SaveOutcome outcome;
     try {
         outcome = saveContact(ctx_.contactFile, form, SaveKind::NewContact, reminderOn, 0);
@@ -161,7 +162,7 @@ void frmNewContact::cmdSave_Click() {
         box(outcome.failure->focus)->setFocus();
         return;
     }
-    if (reminderOn) main_.mnuFileBdayOff->setEnabled(true);
+    if (reminderOn) main_.refreshFromState();
     ctx_.dialogs.messageBox(outcome.savedTitle, outcome.savedText, Icon::None, Buttons::Ok);
     close();
 }
@@ -175,14 +176,12 @@ void frmNewContact::closeEvent(QCloseEvent* event) {
 }
 
 void frmNewContact::cmdStateAbb_Click() {
-    ctx_.dialogs.shellOpen(stateListTarget(ctx_));
+    openStateList(ctx_);
     txtACState->setFocus();
 }
 
-void frmNewContact::cmdZipFinder_Click() { ctx_.dialogs.shellOpen(std::string(kZipLookupAddress)); }
-void frmNewContact::cmdPeopleFind_Click() {
-    ctx_.dialogs.shellOpen(std::string(kPeopleSearchAddress));
-}
+void frmNewContact::cmdZipFinder_Click() { openZipLookup(ctx_.dialogs); }
+void frmNewContact::cmdPeopleFind_Click() { openPeopleSearch(ctx_.dialogs); }
 
 void frmNewContact::mnuNewEdit_Click() {
     applyEditMenuState(focusWidget(), mnuNewCut, mnuNewCopy, mnuNewPaste);
@@ -195,9 +194,9 @@ void frmNewContact::mnuNewPaste_Click() {
     editPaste(editTargetFor(focusWidget()).get(), ctx_.dialogs);
 }
 
-void frmNewContact::mnuNewManual_Click() { ctx_.dialogs.shellOpen(userManualTarget(ctx_)); }
+void frmNewContact::mnuNewManual_Click() { openUserManual(ctx_); }
 
 // The About box belongs to the main window; its handler shows it.
-void frmNewContact::mnuNewAbout_Click() { main_.mnuAbout_Click(); }
+void frmNewContact::mnuNewAbout_Click() { main_.host().openAbout(); }
 
 }  // namespace varnel

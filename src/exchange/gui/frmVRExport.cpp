@@ -5,32 +5,21 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
-#include "app/gui/frmVarnel.h"
 #include "exchange/contact_export.h"
-#include "shell/gui/documents.h"
-#include "shell/gui/frmVRAbout.h"
-#include "shell/lookups.h"
+#include "ports/gui/qt_text.h"
+#include "shell/gui/window_chrome.h"
 
 namespace varnel {
 
-frmVRExport::frmVRExport(AppState& context, frmVarnel& main, QWidget* parent)
-    : QMainWindow(parent), ctx_(context), main_(main) {
+frmVRExport::frmVRExport(AppState& state, WindowHost& host, QWidget* parent)
+    : QMainWindow(parent), ctx_(state), host_(host) {
     setObjectName("frmVRExport");
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto action = [](QMenu* menu, const char* name, const char* caption) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(name);
-        return a;
-    };
     mnuETFile = menuBar()->addMenu("&File");
     mnuETFile->setObjectName("mnuETFile");
-    mnuETFileExit = action(mnuETFile, "mnuETFileExit", "Exit");
-    mnuETHelp = menuBar()->addMenu("&Help");
-    mnuETHelp->setObjectName("mnuETHelp");
-    mnuETHelpUM = action(mnuETHelp, "mnuETHelpUM", "User Manual");
-    mnuETHelp->addSeparator();
-    mnuETHelpAbout = action(mnuETHelp, "mnuETHelpAbout", "About Varnel");
+    mnuETFileExit = addMenuItem(mnuETFile, "mnuETFileExit", "Exit");
+    addHelpMenu(*this, host_, {"mnuETHelp", "mnuETHelpUM", "mnuETHelpAbout"});
 
     auto* central = new QWidget(this);
     lblExpBanner = new QLabel("Varnel", central);
@@ -92,14 +81,12 @@ frmVRExport::frmVRExport(AppState& context, frmVarnel& main, QWidget* parent)
     connect(cmdExpCreate, &QPushButton::clicked, this, &frmVRExport::cmdExpCreate_Click);
     connect(cmdExpCancel, &QPushButton::clicked, this, &frmVRExport::cmdExpCancel_Click);
     connect(mnuETFileExit, &QAction::triggered, this, &frmVRExport::mnuETFileExit_Click);
-    connect(mnuETHelpUM, &QAction::triggered, this, &frmVRExport::mnuETHelpUM_Click);
-    connect(mnuETHelpAbout, &QAction::triggered, this, &frmVRExport::mnuETHelpAbout_Click);
 
     Form_Load();
 }
 
 void frmVRExport::Form_Load() {
-    setWindowTitle("Export Contacts  [" + main_.txtFileTitle + "]");
+    setWindowTitle("Export Contacts  [" + fromCp(ctx_.contactTitle) + "]");
     lblExport->setText(
         "Select type of export file to create, Comma Separated Values (csv) or Text (txt).\r\n"
         "Export file will contain First Name, Middle Initial, Last Name, Street Address1,\r\n"
@@ -137,8 +124,8 @@ void frmVRExport::cmdExpCreate_Click() {
     const ExportEncoding encoding = format != ExportFormat::VCard && chkExpUtf8->isChecked()
                                         ? ExportEncoding::Utf8WithMark
                                         : ExportEncoding::Windows1252;
-    ExportResult result = exportContacts(ctx_.contactFile, main_.txtFileNam.toStdString(),
-                                         ctx_.programFolder, format, ctx_.dialogs, encoding);
+    ExportResult result = exportContacts(ctx_.contactFile, ctx_.contactPath, ctx_.programFolder,
+                                         format, ctx_.dialogs, encoding);
     if (result.outcome == ExportResult::Failed) {
         if (result.errorAnswer == Answer::Cancel) close();
         return;
@@ -150,23 +137,13 @@ void frmVRExport::cmdExpCancel_Click() { close(); }
 
 void frmVRExport::closeEvent(QCloseEvent* event) {
     event->accept();
-    // While the program ends, the main window stays closed.
-    if (!ending_ && !main_.isClosed()) main_.showAgain();
+    returnToMain(host_);
 }
 
 void frmVRExport::mnuETFileExit_Click() {
     ctx_.contactFile.close();
+    host_.endProgram();
     close();
-    ending_ = true;
-    main_.close();
-}
-
-void frmVRExport::mnuETHelpUM_Click() { ctx_.dialogs.shellOpen(userManualTarget(ctx_)); }
-
-void frmVRExport::mnuETHelpAbout_Click() {
-    auto* about = new frmVRAbout;
-    main_.registerWindow(about);
-    about->show();
 }
 
 }  // namespace varnel

@@ -11,18 +11,29 @@
 #include <QRadioButton>
 
 #include "app/app_state.h"
+#include "ports/window_host.h"
 
 namespace varnel {
-
-class frmVarnel;
 
 class frmVRExport : public QMainWindow {
     Q_OBJECT
 public:
-    frmVRExport(AppState& context, frmVarnel& main, QWidget* parent = nullptr);
+    frmVRExport(AppState& state, WindowHost& host, QWidget* parent = nullptr);
 
     void Form_Load();
 
+public slots:
+    void optExpCGCSV_Click();
+    void optExpCGTXT_Click();
+    void optExpCGVCF_Click();
+    void cmdExpCreate_Click();
+    void cmdExpCancel_Click();
+    void mnuETFileExit_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     QLabel* lblExpBanner;
     QLabel* lblExport;
     QGroupBox* frExpOptions;
@@ -32,30 +43,11 @@ public:
     QCheckBox* chkExpUtf8;
     QPushButton* cmdExpCreate;
     QPushButton* cmdExpCancel;
-
     QMenu* mnuETFile;
     QAction* mnuETFileExit;
-    QMenu* mnuETHelp;
-    QAction* mnuETHelpUM;
-    QAction* mnuETHelpAbout;
 
-public slots:
-    void optExpCGCSV_Click();
-    void optExpCGTXT_Click();
-    void optExpCGVCF_Click();
-    void cmdExpCreate_Click();
-    void cmdExpCancel_Click();
-    void mnuETFileExit_Click();
-    void mnuETHelpUM_Click();
-    void mnuETHelpAbout_Click();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     AppState& ctx_;
-    frmVarnel& main_;
-    bool ending_ = false;
+    WindowHost& host_;
 };
 
 }  // namespace varnel

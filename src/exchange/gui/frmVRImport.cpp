@@ -6,39 +6,23 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include "app/gui/frmVarnel.h"
 #include "exchange/import_boxes.h"
 #include "ports/gui/qt_text.h"
-#include "shell/gui/documents.h"
-#include "shell/gui/frmVRAbout.h"
-#include "shell/gui/qt_edit_target.h"
-#include "shell/lookups.h"
+#include "shell/gui/window_chrome.h"
 
 namespace varnel {
 
-frmVRImport::frmVRImport(AppState& context, frmVarnel& main, QWidget* parent)
-    : QMainWindow(parent), ctx_(context), main_(main) {
+frmVRImport::frmVRImport(AppState& state, WindowHost& host, QWidget* parent)
+    : QMainWindow(parent), ctx_(state), host_(host) {
     setObjectName("frmVRImport");
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto action = [](QMenu* menu, const char* name, const char* caption) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(name);
-        return a;
-    };
     mnuITFile = menuBar()->addMenu("&File");
     mnuITFile->setObjectName("mnuITFile");
-    mnuITFileExit = action(mnuITFile, "mnuITFileExit", "Exit");
-    mnuITEdit = menuBar()->addMenu("&Edit");
-    mnuITEdit->setObjectName("mnuITEdit");
-    mnuITEditCut = action(mnuITEdit, "mnuITEditCut", "Cut");
-    mnuITEditCopy = action(mnuITEdit, "mnuITEditCopy", "Copy");
-    mnuITEditPaste = action(mnuITEdit, "mnuITEditPaste", "Paste");
-    mnuITHelp = menuBar()->addMenu("&Help");
-    mnuITHelp->setObjectName("mnuITHelp");
-    mnuITHelpUM = action(mnuITHelp, "mnuITHelpUM", "User Manual");
-    mnuITHelp->addSeparator();
-    mnuITHelpAbout = action(mnuITHelp, "mnuITHelpAbout", "About Varnel");
+    mnuITFileExit = addMenuItem(mnuITFile, "mnuITFileExit", "Exit");
+    addEditMenu(*this, ctx_.dialogs,
+                {"mnuITEdit", "mnuITEditCut", "mnuITEditCopy", "mnuITEditPaste"});
+    addHelpMenu(*this, host_, {"mnuITHelp", "mnuITHelpUM", "mnuITHelpAbout"});
 
     auto* central = new QWidget(this);
     lblImpHdr = new QLabel(central);
@@ -71,18 +55,12 @@ frmVRImport::frmVRImport(AppState& context, frmVarnel& main, QWidget* parent)
     connect(cmdStartImport, &QPushButton::clicked, this, &frmVRImport::cmdStartImport_Click);
     connect(cmdImpCancel, &QPushButton::clicked, this, &frmVRImport::cmdImpCancel_Click);
     connect(mnuITFileExit, &QAction::triggered, this, &frmVRImport::mnuITFileExit_Click);
-    connect(mnuITEdit, &QMenu::aboutToShow, this, &frmVRImport::mnuITEdit_Click);
-    connect(mnuITEditCut, &QAction::triggered, this, &frmVRImport::mnuITEditCut_Click);
-    connect(mnuITEditCopy, &QAction::triggered, this, &frmVRImport::mnuITEditCopy_Click);
-    connect(mnuITEditPaste, &QAction::triggered, this, &frmVRImport::mnuITEditPaste_Click);
-    connect(mnuITHelpUM, &QAction::triggered, this, &frmVRImport::mnuITHelpUM_Click);
-    connect(mnuITHelpAbout, &QAction::triggered, this, &frmVRImport::mnuITHelpAbout_Click);
 
     Form_Load();
 }
 
 void frmVRImport::Form_Load() {
-    setWindowTitle("Import Contacts  [" + main_.txtFileTitle + "]");
+    setWindowTitle("Import Contacts  [" + fromCp(ctx_.contactTitle) + "]");
     txtImpFilename->setVisible(false);
     cmdStartImport->setEnabled(false);
     lblImpHdr->setText(
@@ -124,10 +102,8 @@ void frmVRImport::cmdStartImport_Click() {
                                 Icon::Information, Buttons::Ok);
         return;
     }
-    // Reminders are on while "Enable Birthday Reminders" is unavailable.
-    const bool remindersOn = !main_.mnuFileBdayOn->isEnabled();
     ImportResult result =
-        importContactsFile(ctx_.contactFile, path_.toStdString(), remindersOn, ctx_.dialogs);
+        importContactsFile(ctx_.contactFile, path_.toStdString(), ctx_.remindersOn, ctx_.dialogs);
     switch (result.outcome) {
         case ImportResult::Completed:
         case ImportResult::NotCompatible:
@@ -150,39 +126,13 @@ void frmVRImport::cmdImpCancel_Click() { close(); }
 
 void frmVRImport::closeEvent(QCloseEvent* event) {
     event->accept();
-    // While the program ends, the main window stays closed.
-    if (!ending_ && !main_.isClosed()) main_.showAgain();
+    returnToMain(host_);
 }
 
 void frmVRImport::mnuITFileExit_Click() {
-    ending_ = true;
     ctx_.contactFile.close();
+    host_.endProgram();
     close();
-    main_.close();
-}
-
-void frmVRImport::mnuITEdit_Click() {
-    applyEditMenuState(focusWidget(), mnuITEditCut, mnuITEditCopy, mnuITEditPaste);
-}
-
-void frmVRImport::mnuITEditCut_Click() {
-    editCut(editTargetFor(focusWidget()).get(), ctx_.dialogs);
-}
-
-void frmVRImport::mnuITEditCopy_Click() {
-    editCopy(editTargetFor(focusWidget()).get(), ctx_.dialogs);
-}
-
-void frmVRImport::mnuITEditPaste_Click() {
-    editPaste(editTargetFor(focusWidget()).get(), ctx_.dialogs);
-}
-
-void frmVRImport::mnuITHelpUM_Click() { ctx_.dialogs.shellOpen(userManualTarget(ctx_)); }
-
-void frmVRImport::mnuITHelpAbout_Click() {
-    auto* about = new frmVRAbout;
-    main_.registerWindow(about);
-    about->show();
 }
 
 }  // namespace varnel

@@ -221,7 +221,7 @@ void frmViewAll::Form_Load() {
     model_->clear();
     mnuPrint->setEnabled(false);
     mnuPreview->setEnabled(false);
-    setWindowTitle(fromCp(listWindowTitle(toCp(main_.txtFileTitle))));
+    setWindowTitle(fromCp(listWindowTitle(ctx_.contactTitle)));
     txtViewAllHeader->show();
     lstAllContacts->show();
     cmdACGetReport->setEnabled(true);
@@ -307,13 +307,10 @@ void frmViewAll::cmdACGetReport_Click() {
 }
 
 void frmViewAll::printLabels(PrintMode mode) {
-    const ResultLabelRequest request{model_->list(),
-                                     ctx_.contactFile,
-                                     ctx_.programFolder,
-                                     main_.chkLblBold->isChecked(),
-                                     main_.chkLblItalic->isChecked(),
-                                     mode,
-                                     toCp(main_.txtFileTitle)};
+    const ResultLabelRequest request{model_->list(),         ctx_.contactFile,
+                                     ctx_.programFolder,     ctx_.labelStyle.bold,
+                                     ctx_.labelStyle.italic, mode,
+                                     ctx_.contactTitle};
     const PrintOutcome outcome = printSearchResultLabels(request, ctx_.dialogs, ctx_.printer);
     if (outcome == PrintOutcome::Printed || outcome == PrintOutcome::Refused) {
         cmdViewAllClose->setFocus();
@@ -327,10 +324,10 @@ void frmViewAll::cmdPreviewLabels_Click() { printLabels(PrintMode::Preview); }
 void frmViewAll::cmdViewAllClose_Click() {
     frmVarnel& main = main_;
     model_->clear();
+    ctx_.labelStyle = {};
     close();
     if (!main.isClosed()) main.showAgain();
-    main.chkLblBold->setChecked(false);
-    main.chkLblItalic->setChecked(false);
+    main.refreshFromState();
 }
 
 void frmViewAll::closeEvent(QCloseEvent* event) {
@@ -347,7 +344,7 @@ void frmViewAll::lstAllContacts_DblClick(const QModelIndex& index) {
         // A pasted line has no contact to open.
         if (r == 0) return;
         ctx_.contactFile.close();
-        ctx_.contactFile.open(std::filesystem::path(main_.txtFileNam.toStdString()));
+        ctx_.contactFile.open(ctx_.contactPath);
         // The file may have shrunk since the list was built.
         if (r > ctx_.contactFile.recordCount()) throw RunError(RunError::BadRecordNumber);
         ctx_.contactFile.readRecord(r);
@@ -446,13 +443,9 @@ void frmViewAll::mnuVASelectAll_Click() {
 }
 
 void frmViewAll::printReport(PrintMode mode) {
-    const ReportRequest request{model_->list(),
-                                selectedRows(),
-                                display(),
-                                toCp(txtViewAllHeader->selectedText()),
-                                headerHasFocus(),
-                                toCp(main_.txtFileTitle),
-                                mode};
+    const ReportRequest request{
+        model_->list(),   selectedRows(),    display(), toCp(txtViewAllHeader->selectedText()),
+        headerHasFocus(), ctx_.contactTitle, mode};
     printContactReport(request, ctx_.dialogs, ctx_.printer);
 }
 
@@ -460,8 +453,8 @@ void frmViewAll::mnuPrint_Click() { printReport(PrintMode::Print); }
 
 void frmViewAll::mnuPreview_Click() { printReport(PrintMode::Preview); }
 
-void frmViewAll::mnuVAManual_Click() { main_.mnuManual_Click(); }
+void frmViewAll::mnuVAManual_Click() { main_.host().openManual(); }
 
-void frmViewAll::mnuVAAbout_Click() { main_.mnuAbout_Click(); }
+void frmViewAll::mnuVAAbout_Click() { main_.host().openAbout(); }
 
 }  // namespace varnel

@@ -11,6 +11,8 @@
 #include <QSettings>
 #include <QUrl>
 
+#include "ports/gui/input_box.h"
+#include "ports/gui/long_message.h"
 #include "ports/gui/qt_text.h"
 
 namespace varnel {
@@ -26,8 +28,9 @@ Answer QtDialogs::messageBoxWithDetails(const std::string& title, const std::str
                                         const std::string& details, Icon icon, Buttons buttons) {
     QMessageBox box(parent());
     box.setWindowTitle(fromCp(title));
-    box.setText(fromCp(text));
-    if (!details.empty()) box.setDetailedText(QString::fromStdString(details));
+    const MessageParts parts = fitMessage(fromCp(text), QString::fromStdString(details));
+    box.setText(parts.text);
+    if (!parts.details.isEmpty()) box.setDetailedText(parts.details);
     switch (icon) {
         case Icon::None:
             box.setIcon(QMessageBox::NoIcon);
@@ -79,10 +82,10 @@ Answer QtDialogs::messageBoxWithDetails(const std::string& title, const std::str
 
 std::string QtDialogs::inputBox(const std::string& title, const std::string& prompt,
                                 const std::string& preset) {
-    bool ok = false;
-    QString text = QInputDialog::getText(parent(), fromCp(title), fromCp(prompt), QLineEdit::Normal,
-                                         fromCp(preset), &ok);
-    return ok ? toCp(text) : std::string();
+    std::unique_ptr<QInputDialog> box =
+        makeInputBox(parent(), fromCp(title), fromCp(prompt), fromCp(preset));
+    if (box->exec() != QDialog::Accepted) return {};
+    return toCp(box->textValue());
 }
 
 void QtDialogs::beep() { QApplication::beep(); }

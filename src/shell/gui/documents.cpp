@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "shell/lookups.h"
+#include "shell/shell_open.h"
 
 namespace varnel {
 
@@ -12,12 +13,12 @@ std::filesystem::path executableFolder() {
 }
 }  // namespace
 
-std::string userManualTarget(const AppState& context) {
-    return userManualPath(context.programFolder, executableFolder()).string();
+void openUserManual(AppState& context) {
+    openDocument(context.dialogs, userManualPath(context.programFolder, executableFolder()));
 }
 
-std::string stateListTarget(const AppState& context) {
-    return stateListPath(context.programFolder, executableFolder()).string();
+void openStateList(AppState& context) {
+    openDocument(context.dialogs, stateListPath(context.programFolder, executableFolder()));
 }
 
 }  // namespace varnel

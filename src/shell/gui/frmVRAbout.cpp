@@ -40,7 +40,7 @@ QPixmap programIcon() {
 
 }  // namespace
 
-frmVRAbout::frmVRAbout(QWidget* parent) : QDialog(parent) {
+frmVRAbout::frmVRAbout(AppState&, WindowHost&, QWidget* parent) : QDialog(parent) {
     setObjectName("frmVRAbout");
     setAttribute(Qt::WA_DeleteOnClose);
 

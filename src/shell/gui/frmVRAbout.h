@@ -6,15 +6,24 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/app_state.h"
+#include "ports/window_host.h"
+
 namespace varnel {
 
 class frmVRAbout : public QDialog {
     Q_OBJECT
-  public:
-    explicit frmVRAbout(QWidget* parent = nullptr);
+public:
+    // The box needs nothing of the shared state or the host; it takes them
+    // like every window.
+    frmVRAbout(AppState& state, WindowHost& host, QWidget* parent = nullptr);
 
     void Form_Load();
 
+public slots:
+    void cmdOK_Click();
+
+private:
     QLabel* picIcon;
     QLabel* lblTitle;
     QLabel* lblVersion;
@@ -23,9 +32,6 @@ class frmVRAbout : public QDialog {
     QLabel* lblPrivacy;
     QFrame* linDivider;
     QPushButton* cmdOK;
-
-  public slots:
-    void cmdOK_Click();
 };
 
 }  // namespace varnel

@@ -6,8 +6,10 @@
 
 #include "app/gui/frmVarnel.h"
 #include "support/fixed_clock.h"
+#include "support/gui/find_control.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
+#include "support/scripted_program.h"
 #include "support/temp_dir.h"
 
 namespace varnel {
@@ -30,9 +32,14 @@ std::string record(const std::string& first, const std::string& reminder) {
     return std::string(r.data(), ContactRecord::Size);
 }
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public ::testing::Test, protected testing::ScriptedProgram {
 protected:
-    MainWindow() : ctx(dialogs, printer, clock, dir.path()) {}
+    MainWindow() = default;
+
+    template <typename T>
+    T* control(const char* name) {
+        return testing::find<T>(window.get(), name);
+    }
 
     frmVarnel& start() {
         window = std::make_unique<frmVarnel>(ctx);
@@ -42,16 +49,13 @@ protected:
 
     // The contact commands that Close disables, by name.
     std::map<std::string, bool> contactCommands() {
-        frmVarnel& w = *window;
-        return {{"cmdAddContact", w.cmdAddContact->isEnabled()},
-                {"cmdFindContact", w.cmdFindContact->isEnabled()},
-                {"mnuAdd", w.mnuAdd->isEnabled()},
-                {"mnuEdit", w.mnuEdit->isEnabled()},
-                {"mnuDelete", w.mnuDelete->isEnabled()},
-                {"mnuFind", w.mnuFind->isEnabled()},
-                {"mnuViewOne", w.mnuViewOne->isEnabled()},
-                {"mnuViewAll", w.mnuViewAll->isEnabled()},
-                {"mnuSrchContacts", w.mnuSrchContacts->isEnabled()}};
+        std::map<std::string, bool> enabled;
+        for (const char* name :
+             {"cmdAddContact", "cmdFindContact", "mnuAdd", "mnuEdit", "mnuDelete", "mnuFind",
+              "mnuViewOne", "mnuViewAll", "mnuSrchContacts"}) {
+            enabled[name] = control<QObject>(name)->property("enabled").toBool();
+        }
+        return enabled;
     }
     bool allContactCommands(bool enabled) {
         for (const auto& [name, on] : contactCommands()) {
@@ -63,11 +67,6 @@ protected:
         return true;
     }
 
-    TempDir dir;
-    ScriptedDialogs dialogs;
-    ScriptedPrinter printer;
-    FixedClock clock{Date{2026, 3, 1}};
-    AppState ctx;
     std::unique_ptr<frmVarnel> window;
 };
 
@@ -76,13 +75,13 @@ TEST_F(MainWindow, FirstStartInAnEmptyFolderCreatesAnEmptyDefaultFile) {
     EXPECT_TRUE(std::filesystem::exists(dir / "VRN_Contacts.DAT"));
     EXPECT_EQ(std::filesystem::file_size(dir / "VRN_Contacts.DAT"), 0u);
     EXPECT_TRUE(dialogs.log.empty());
-    EXPECT_FALSE(w.mnuFileBdayOn->isEnabled());
-    EXPECT_FALSE(w.mnuFileBdayOff->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOn")->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOff")->isEnabled());
     EXPECT_TRUE(allContactCommands(true));
-    EXPECT_TRUE(w.mnuImport->isEnabled());
-    EXPECT_TRUE(w.mnuExport->isEnabled());
-    EXPECT_EQ(w.txtFileNam.toStdString(), (dir / "VRN_Contacts.DAT").string());
-    EXPECT_EQ(w.txtFileTitle, "VRN_Contacts");
+    EXPECT_TRUE(control<QAction>("mnuImport")->isEnabled());
+    EXPECT_TRUE(control<QAction>("mnuExport")->isEnabled());
+    EXPECT_EQ(ctx.contactPath.string(), (dir / "VRN_Contacts.DAT").string());
+    EXPECT_EQ(ctx.contactTitle, "VRN_Contacts");
     // Opening the default file keeps the idle title.
     EXPECT_EQ(w.windowTitle(), "Varnel - Address Book and Label Printer");
     EXPECT_TRUE(ctx.contactFile.isOpen());
@@ -91,43 +90,43 @@ TEST_F(MainWindow, FirstStartInAnEmptyFolderCreatesAnEmptyDefaultFile) {
 TEST_F(MainWindow, BeforeStartEveryContactCommandIsDisabled) {
     window = std::make_unique<frmVarnel>(ctx);
     EXPECT_TRUE(allContactCommands(false));
-    EXPECT_FALSE(window->mnuImport->isEnabled());
-    EXPECT_FALSE(window->mnuFileBdayOn->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuImport")->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOn")->isEnabled());
 }
 
 TEST_F(MainWindow, StartUpReadsTheReminderSettingOfRecordOne) {
     writeFileBytes(dir / "VRN_Contacts.DAT", record("Ann", "0") + record("Bo", "1"));
-    frmVarnel& w = start();
-    EXPECT_TRUE(w.mnuFileBdayOn->isEnabled());
-    EXPECT_FALSE(w.mnuFileBdayOff->isEnabled());
+    start();
+    EXPECT_TRUE(control<QAction>("mnuFileBdayOn")->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOff")->isEnabled());
 }
 
 TEST_F(MainWindow, ComposerStartsAsTheLoadSetsIt) {
     frmVarnel& w = start();
-    EXPECT_TRUE(w.optPortrait->isChecked());
-    EXPECT_TRUE(w.optVRLeftjust->isChecked());
-    EXPECT_FALSE(w.optVRLabel->isChecked());
-    EXPECT_FALSE(w.optVREnvelope->isChecked());
-    EXPECT_EQ(w.txtVRLeftPad->text(), "2");
-    EXPECT_EQ(w.txtVRToppad->text(), "3");
-    EXPECT_EQ(w.cboVREnvelope->count(), 6);
-    EXPECT_TRUE(w.cboVREnvelope->isHidden());
-    EXPECT_TRUE(w.chkBold->isHidden());
-    EXPECT_TRUE(w.chkLargeFont->isHidden());
-    EXPECT_FALSE(w.frFeatures->isHidden());
-    EXPECT_TRUE(w.cmdRetAddress->isHidden());
-    EXPECT_EQ(w.lblVRInstruct->text().toStdString(),
+    EXPECT_TRUE(control<QRadioButton>("optPortrait")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>("optVRLeftjust")->isChecked());
+    EXPECT_FALSE(control<QRadioButton>("optVRLabel")->isChecked());
+    EXPECT_FALSE(control<QRadioButton>("optVREnvelope")->isChecked());
+    EXPECT_EQ(control<QLineEdit>("txtVRLeftPad")->text(), "2");
+    EXPECT_EQ(control<QLineEdit>("txtVRToppad")->text(), "3");
+    EXPECT_EQ(control<QComboBox>("cboVREnvelope")->count(), 6);
+    EXPECT_TRUE(control<QComboBox>("cboVREnvelope")->isHidden());
+    EXPECT_TRUE(control<QCheckBox>("chkBold")->isHidden());
+    EXPECT_TRUE(control<QCheckBox>("chkLargeFont")->isHidden());
+    EXPECT_FALSE(control<QGroupBox>("frFeatures")->isHidden());
+    EXPECT_TRUE(control<QPushButton>("cmdRetAddress")->isHidden());
+    EXPECT_EQ(control<QLabel>("lblVRInstruct")->text().toStdString(),
               "Varnel prints mailing labels (use Avery 5160 or 8160 labels) and envelopes.\r\n"
               "Power tip: click 'Search Contacts' to print labels for a specific subset of your "
               "contacts.");
-    EXPECT_EQ(w.focusWidget(), w.txtVRLines[0]);
+    EXPECT_EQ(w.focusWidget(), control<QLineEdit>("txtVRLine1"));
 }
 
 TEST_F(MainWindow, OpenShowsTheFileTitleAndReadsItsReminderSetting) {
     frmVarnel& w = start();
     writeFileBytes(dir / "My List.DAT", record("Ann", "1"));
     dialogs.queueFile((dir / "My List.DAT").string(), "My List.DAT");
-    w.mnuFileOpen->trigger();
+    control<QAction>("mnuFileOpen")->trigger();
     ASSERT_EQ(dialogs.log.size(), 1u);
     const ShownBox& box = dialogs.log[0];
     EXPECT_EQ(box.kind, ShownBox::OpenFile);
@@ -136,36 +135,39 @@ TEST_F(MainWindow, OpenShowsTheFileTitleAndReadsItsReminderSetting) {
     EXPECT_EQ(box.file.filterDescription, "Data Files (*.DAT)");
     EXPECT_EQ(box.file.filterPattern, "*.DAT");
     EXPECT_EQ(w.windowTitle(), "Varnel  [My List]");
-    EXPECT_EQ(w.txtFileTitle, "My List");
+    EXPECT_EQ(ctx.contactTitle, "My List");
     EXPECT_EQ(ctx.contactFile.path(), dir / "My List.DAT");
-    EXPECT_FALSE(w.mnuFileBdayOn->isEnabled());
-    EXPECT_TRUE(w.mnuFileBdayOff->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOn")->isEnabled());
+    EXPECT_TRUE(control<QAction>("mnuFileBdayOff")->isEnabled());
     EXPECT_TRUE(allContactCommands(true));
 }
 
 TEST_F(MainWindow, OnlyUpperCaseDatLeavesTheTitle) {
     frmVarnel& w = start();
     dialogs.queueFile((dir / "my list.dat").string(), "my list.dat");
-    w.mnuFileOpen->trigger();
+    control<QAction>("mnuFileOpen")->trigger();
     EXPECT_EQ(w.windowTitle(), "Varnel  [my list.dat]");
     EXPECT_TRUE(std::filesystem::exists(dir / "my list.dat"));
 }
 
 TEST_F(MainWindow, NewCreatesTheFileWithRemindersOn) {
     frmVarnel& w = start();
-    dialogs.queueFile((dir / "Family.DAT").string(), "Family.DAT");
-    w.mnuFileNew->trigger();
+    // A name typed without an extension gets ".DAT".
+    dialogs.queueFile((dir / "Family").string(), "Family");
+    control<QAction>("mnuFileNew")->trigger();
     EXPECT_EQ(dialogs.log.at(0).title, "New");
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"Family.DAT", "VRN_Contacts.DAT"}));
     EXPECT_EQ(std::filesystem::file_size(dir / "Family.DAT"), 0u);
+    EXPECT_EQ(ctx.contactPath, dir / "Family.DAT");
     EXPECT_EQ(w.windowTitle(), "Varnel  [Family]");
-    EXPECT_FALSE(w.mnuFileBdayOn->isEnabled());
-    EXPECT_TRUE(w.mnuFileBdayOff->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOn")->isEnabled());
+    EXPECT_TRUE(control<QAction>("mnuFileBdayOff")->isEnabled());
     EXPECT_TRUE(allContactCommands(true));
 }
 
 TEST_F(MainWindow, CancelledDialogKeepsThePreviousFileOpen) {
     frmVarnel& w = start();
-    w.mnuFileOpen->trigger();  // no file queued: cancel
+    control<QAction>("mnuFileOpen")->trigger();  // no file queued: cancel
     EXPECT_TRUE(ctx.contactFile.isOpen());
     EXPECT_EQ(ctx.contactFile.path(), dir / "VRN_Contacts.DAT");
     EXPECT_EQ(w.windowTitle(), "Varnel - Address Book and Label Printer");
@@ -177,16 +179,16 @@ TEST_F(MainWindow, CloseDisablesContactCommandsButNotImportAndExport) {
     frmVarnel& w = start();
     writeFileBytes(dir / "A.DAT", record("Ann", "1"));
     dialogs.queueFile((dir / "A.DAT").string(), "A.DAT");
-    w.mnuFileOpen->trigger();
-    w.mnuFileClose->trigger();
+    control<QAction>("mnuFileOpen")->trigger();
+    control<QAction>("mnuFileClose")->trigger();
     EXPECT_TRUE(allContactCommands(false));
-    EXPECT_FALSE(w.mnuFileBdayOn->isEnabled());
-    EXPECT_FALSE(w.mnuFileBdayOff->isEnabled());
-    EXPECT_TRUE(w.mnuImport->isEnabled());
-    EXPECT_TRUE(w.mnuExport->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOn")->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOff")->isEnabled());
+    EXPECT_TRUE(control<QAction>("mnuImport")->isEnabled());
+    EXPECT_TRUE(control<QAction>("mnuExport")->isEnabled());
     EXPECT_EQ(w.windowTitle(), "Varnel - Address Book and Label Printer");
-    EXPECT_TRUE(w.txtFileNam.isEmpty());
-    EXPECT_TRUE(w.txtFileTitle.isEmpty());
+    EXPECT_TRUE(ctx.contactPath.empty());
+    EXPECT_TRUE(ctx.contactTitle.empty());
     EXPECT_FALSE(ctx.contactFile.isOpen());
 }
 
@@ -197,27 +199,12 @@ TEST_F(MainWindow, UninstallerFileIsHiddenOnlyWhileTheDialogIsOpen) {
     EXPECT_FALSE(std::filesystem::exists(dir / "unins000.DAK"));
 
     // Seen from inside the dialog, the file carries the other name.
-    bool hiddenDuringDialog = false;
-    class PeekingDialogs : public ScriptedDialogs {
-    public:
-        explicit PeekingDialogs(std::filesystem::path f, bool& seen)
-            : folder(std::move(f)), seen_(seen) {}
-        FileDialogResult openFileDialog(const FileDialogRequest& r) override {
-            seen_ = std::filesystem::exists(folder / "unins000.DAK") &&
-                    !std::filesystem::exists(folder / "unins000.DAT");
-            return ScriptedDialogs::openFileDialog(r);
-        }
-        std::filesystem::path folder;
-        bool& seen_;
-    };
-    PeekingDialogs peeking(dir.path(), hiddenDuringDialog);
-    AppState other(peeking, printer, clock, dir.path());
-    frmVarnel second(other);
-    second.Form_Load();
-    peeking.queueFile((dir / "B.DAT").string(), "B.DAT");
-    second.mnuFileNew->trigger();
-    EXPECT_TRUE(hiddenDuringDialog);
-    EXPECT_TRUE(std::filesystem::exists(dir / "unins000.DAT"));
+    std::vector<std::string> duringDialog;
+    dialogs.onFileDialog = [&] { duringDialog = dir.names(); };
+    dialogs.queueFile((dir / "B.DAT").string(), "B.DAT");
+    control<QAction>("mnuFileNew")->trigger();
+    EXPECT_EQ(duringDialog, (std::vector<std::string>{"VRN_Contacts.DAT", "unins000.DAK"}));
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"B.DAT", "VRN_Contacts.DAT", "unins000.DAT"}));
     EXPECT_EQ(readFileBytes(dir / "unins000.DAT"), "uninstall data");
     (void)w;
 }
@@ -246,7 +233,7 @@ TEST_F(MainWindow, CancelInTheErrorBoxEndsTheProgram) {
     std::filesystem::create_directory(dir / "Folder.DAT");
     dialogs.queueFile((dir / "Folder.DAT").string(), "Folder.DAT");
     dialogs.queueAnswer(Answer::Cancel);
-    w.mnuFileOpen->trigger();
+    control<QAction>("mnuFileOpen")->trigger();
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0],
               "Error|An error has occurred. Error number 75 -- Path/File access error.  Try again, "
@@ -263,33 +250,33 @@ TEST_F(MainWindow, FilesThatCannotBeOpenedAreRefusedAndThePreviousFileStaysOpen)
     elsewhere.open(dir / "Busy.DAT");
     struct Case {
         const char* name;
-        QAction* frmVarnel::*command;
+        const char* command;
         std::string box;
     };
     const Case cases[] = {
-        {"notes.DAT", &frmVarnel::mnuFileOpen, "Open|notes.DAT is not a Varnel contact file."},
-        {"Photo.DAT", &frmVarnel::mnuFileOpen, "Open|Photo.DAT is not a Varnel contact file."},
-        {"Photo.DAT", &frmVarnel::mnuFileNew, "Open|Photo.DAT is not a Varnel contact file."},
-        {"Busy.DAT", &frmVarnel::mnuFileOpen, "Open|Busy.DAT is already open in another Varnel."},
+        {"notes.DAT", "mnuFileOpen", "Open|notes.DAT is not a Varnel contact file."},
+        {"Photo.DAT", "mnuFileOpen", "Open|Photo.DAT is not a Varnel contact file."},
+        {"Photo.DAT", "mnuFileNew", "Open|Photo.DAT is not a Varnel contact file."},
+        {"Busy.DAT", "mnuFileOpen", "Open|Busy.DAT is already open in another Varnel."},
     };
     frmVarnel& w = start();
     writeFileBytes(dir / "A.DAT", record("Ann", "0"));
     dialogs.queueFile((dir / "A.DAT").string(), "A.DAT");
-    w.mnuFileOpen->trigger();
+    control<QAction>("mnuFileOpen")->trigger();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string before = readFileBytes(dir / c.name);
         dialogs.log.clear();
         dialogs.queueFile((dir / c.name).string(), c.name);
-        (w.*c.command)->trigger();
+        control<QAction>(c.command)->trigger();
         EXPECT_EQ(dialogs.messages(), std::vector<std::string>{c.box});
         EXPECT_EQ(readFileBytes(dir / c.name), before);
         EXPECT_EQ(ctx.contactFile.path(), dir / "A.DAT");
         EXPECT_TRUE(ctx.contactFile.isOpen());
         EXPECT_EQ(w.windowTitle(), "Varnel  [A]");
-        EXPECT_EQ(w.txtFileNam.toStdString(), (dir / "A.DAT").string());
+        EXPECT_EQ(ctx.contactPath.string(), (dir / "A.DAT").string());
         EXPECT_TRUE(allContactCommands(true));
-        EXPECT_TRUE(w.mnuFileBdayOn->isEnabled());
+        EXPECT_TRUE(control<QAction>("mnuFileBdayOn")->isEnabled());
     }
 }
 
@@ -298,7 +285,7 @@ TEST_F(MainWindow, AFileWithADamagedRecordOpensAndNamesIt) {
     const std::string bytes = record("Ann", "1") + record("Bo", "1").substr(0, 400);
     writeFileBytes(dir / "Torn.DAT", bytes);
     dialogs.queueFile((dir / "Torn.DAT").string(), "Torn.DAT");
-    w.mnuFileOpen->trigger();
+    control<QAction>("mnuFileOpen")->trigger();
     EXPECT_EQ(dialogs.messages(),
               std::vector<std::string>{"Open|Torn.DAT has a damaged record: 2.\r\nFind it in the "
                                        "contact browser to mend or delete it."});
@@ -310,19 +297,86 @@ TEST_F(MainWindow, AFileWithADamagedRecordOpensAndNamesIt) {
 TEST_F(MainWindow, StartUpOnADefaultFileThatIsNoContactFileOpensNone) {
     const std::string random(518, '\x13');
     writeFileBytes(dir / "VRN_Contacts.DAT", random);
-    frmVarnel& w = start();
+    start();
     EXPECT_EQ(dialogs.messages(),
               std::vector<std::string>{"Open|VRN_Contacts.DAT is not a Varnel contact file."});
     EXPECT_FALSE(ctx.contactFile.isOpen());
     EXPECT_TRUE(allContactCommands(false));
-    EXPECT_TRUE(w.txtFileNam.isEmpty());
+    EXPECT_TRUE(ctx.contactPath.empty());
     EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT"), random);
     // File > Open still works.
     writeFileBytes(dir / "A.DAT", record("Ann", "1"));
     dialogs.queueFile((dir / "A.DAT").string(), "A.DAT");
-    w.mnuFileOpen->trigger();
+    control<QAction>("mnuFileOpen")->trigger();
     EXPECT_TRUE(ctx.contactFile.isOpen());
     EXPECT_TRUE(allContactCommands(true));
+}
+
+// The shared state follows the reminder items whatever changes them, and
+// what other windows change in it comes back into the items and boxes.
+TEST_F(MainWindow, SharedStateFollowsTheRemindersAndTheLabelStyle) {
+    writeFileBytes(dir / "VRN_Contacts.DAT", record("Ann", "0"));
+    frmVarnel& w = start();
+    auto menus = [&] {
+        return std::string(control<QAction>("mnuFileBdayOn")->isEnabled() ? "on+" : "on-") +
+               (control<QAction>("mnuFileBdayOff")->isEnabled() ? " off+" : " off-") +
+               (ctx.remindersOn ? " remindersOn" : "");
+    };
+    EXPECT_EQ(menus(), "on+ off-");
+    control<QAction>("mnuFileBdayOn")->trigger();
+    EXPECT_EQ(menus(), "on- off+ remindersOn");
+    control<QAction>("mnuFileBdayOff")->trigger();
+    EXPECT_EQ(menus(), "on+ off-");
+
+    // Another window switched reminders on, then the label style.
+    ctx.remindersOn = true;
+    ctx.labelStyle = {true, false};
+    w.host().stateChanged();
+    EXPECT_EQ(menus(), "on- off+ remindersOn");
+    EXPECT_TRUE(control<QCheckBox>("chkLblBold")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>("chkLblItalic")->isChecked());
+    ctx.labelStyle = {false, true};
+    w.hide();
+    w.host().showMain();
+    EXPECT_FALSE(control<QCheckBox>("chkLblBold")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>("chkLblItalic")->isChecked());
+    control<QCheckBox>("chkLblBold")->setChecked(true);
+    EXPECT_TRUE(ctx.labelStyle.bold);
+    EXPECT_TRUE(ctx.labelStyle.italic);
+
+    dialogs.queueFile((dir / "Club.DAT").string(), "Club.DAT");
+    control<QAction>("mnuFileNew")->trigger();
+    EXPECT_EQ(menus(), "on- off+ remindersOn");
+    control<QAction>("mnuFileClose")->trigger();
+    EXPECT_EQ(menus(), "on- off- remindersOn");
+    w.host().stateChanged();
+    EXPECT_EQ(menus(), "on- off- remindersOn");
+}
+
+TEST_F(MainWindow, AnEmptyFileKeepsBothReminderItemsOffUntilItsFirstContact) {
+    frmVarnel& w = start();
+    w.host().stateChanged();
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOn")->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOff")->isEnabled());
+    ctx.contactFile.appendRecord(ContactRecord());
+    w.host().stateChanged();
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOn")->isEnabled());
+    EXPECT_TRUE(control<QAction>("mnuFileBdayOff")->isEnabled());
+}
+
+// Another window takes the main window's place; closing it brings the main
+// window back where it was, wherever the platform would have put it.
+TEST_F(MainWindow, ComesBackWhereItWas) {
+    frmVarnel& w = start();
+    w.setGeometry(137, 91, 880, 470);
+    const QRect before = w.geometry();
+    w.host().hideMain();
+    EXPECT_FALSE(w.isVisible());
+    w.setGeometry(0, 0, 640, 400);  // placed anew while hidden
+    w.host().showMain();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.geometry(), before);
+    EXPECT_EQ(w.focusWidget(), control<QLineEdit>("txtVRLine1"));
 }
 
 TEST_F(MainWindow, ShutdownWritesThePositionInTwips) {
@@ -346,17 +400,17 @@ TEST_F(MainWindow, ShutdownWhileMinimizedWritesNoPosition) {
 
 TEST_F(MainWindow, ExitMenuClosesTheFileAndTheWindow) {
     frmVarnel& w = start();
-    w.mnuFileExit->trigger();
+    control<QAction>("mnuFileExit")->trigger();
     EXPECT_TRUE(w.isClosed());
-    EXPECT_TRUE(w.txtFileNam.isEmpty());
+    EXPECT_TRUE(ctx.contactPath.empty());
     EXPECT_FALSE(ctx.contactFile.isOpen());
 }
 
 TEST_F(MainWindow, ExitButtonKeepsTheFileFields) {
     frmVarnel& w = start();
-    w.cmdVRExit->click();
+    control<QPushButton>("cmdVRExit")->click();
     EXPECT_TRUE(w.isClosed());
-    EXPECT_EQ(w.txtFileTitle, "VRN_Contacts");
+    EXPECT_EQ(ctx.contactTitle, "VRN_Contacts");
     EXPECT_FALSE(ctx.contactFile.isOpen());
 }
 

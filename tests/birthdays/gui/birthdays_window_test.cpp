@@ -6,8 +6,10 @@
 #include "app/gui/frmVarnel.h"
 #include "birthdays/birthday_file.h"
 #include "support/fixed_clock.h"
+#include "support/gui/find_control.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
+#include "support/scripted_program.h"
 #include "support/temp_dir.h"
 #include "text/run_error.h"
 
@@ -31,10 +33,14 @@ std::string peopleBytes(const std::vector<Person>& people) {
     return bytes;
 }
 
-class BirthdayWindow : public ::testing::Test {
+class BirthdayWindow : public ::testing::Test, protected testing::ScriptedProgram {
 protected:
-    BirthdayWindow() : ctx(dialogs, printer, clock, dir.path()) {}
+    BirthdayWindow() : ScriptedProgram(Date{2026, 12, 20}) {}
 
+    template <typename T>
+    T* control(const char* name) {
+        return testing::find<T>(window.get(), name);
+    }
     frmVarnel& start(const std::vector<Person>& people) {
         writeFileBytes(dir / "VRN_Contacts.DAT", peopleBytes(people));
         window = std::make_unique<frmVarnel>(ctx);
@@ -42,11 +48,6 @@ protected:
         return *window;
     }
 
-    TempDir dir;
-    ScriptedDialogs dialogs;
-    ScriptedPrinter printer;
-    FixedClock clock{Date{2026, 12, 20}};
-    AppState ctx;
     std::unique_ptr<frmVarnel> window;
 };
 
@@ -60,21 +61,21 @@ TEST_F(BirthdayWindow, StartUpShowsRemindersThenAlertsAndSetsTheMenus) {
                         "Birthday reminder|Dot Oak has a birthday coming up on 12/24",
                         "Birthday alert|Today is Ann Lee's Birthday! "}));
     for (const ShownBox& b : dialogs.log) EXPECT_EQ(b.icon, Icon::Information);
-    EXPECT_FALSE(w.mnuFileBdayOn->isEnabled());
-    EXPECT_TRUE(w.mnuFileBdayOff->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOn")->isEnabled());
+    EXPECT_TRUE(control<QAction>("mnuFileBdayOff")->isEnabled());
     EXPECT_FALSE(w.isClosed());
 }
 
 TEST_F(BirthdayWindow, SwitchingRemindersOffRewritesTheFileAndSilencesOpen) {
-    frmVarnel& w = start({{"Ann", "Lee", "19801220"}, {"Bob", "Ray", "19801221"}});
+    start({{"Ann", "Lee", "19801220"}, {"Bob", "Ray", "19801221"}});
     const std::string before = readFileBytes(dir / "VRN_Contacts.DAT");
     dialogs.log.clear();
 
-    w.mnuFileBdayOff->trigger();
+    control<QAction>("mnuFileBdayOff")->trigger();
     EXPECT_EQ(dialogs.messages(),
               Messages{"Birthday reminders disabled|Birthday Reminders have been turned off."});
-    EXPECT_TRUE(w.mnuFileBdayOn->isEnabled());
-    EXPECT_FALSE(w.mnuFileBdayOff->isEnabled());
+    EXPECT_TRUE(control<QAction>("mnuFileBdayOn")->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOff")->isEnabled());
     std::string expected = before;
     expected[515] = '0';
     expected[518 + 515] = '0';
@@ -83,43 +84,43 @@ TEST_F(BirthdayWindow, SwitchingRemindersOffRewritesTheFileAndSilencesOpen) {
     // Opening the same file again reads the new setting and shows nothing.
     dialogs.log.clear();
     dialogs.queueFile((dir / "VRN_Contacts.DAT").string(), "VRN_Contacts.DAT");
-    w.mnuFileOpen->trigger();
+    control<QAction>("mnuFileOpen")->trigger();
     EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_TRUE(w.mnuFileBdayOn->isEnabled());
-    EXPECT_FALSE(w.mnuFileBdayOff->isEnabled());
+    EXPECT_TRUE(control<QAction>("mnuFileBdayOn")->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOff")->isEnabled());
 
-    w.mnuFileBdayOn->trigger();
+    control<QAction>("mnuFileBdayOn")->trigger();
     EXPECT_EQ(dialogs.messages(),
               Messages{"Birthday reminders enabled|Birthday Reminders have been turned on."});
-    EXPECT_FALSE(w.mnuFileBdayOn->isEnabled());
-    EXPECT_TRUE(w.mnuFileBdayOff->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOn")->isEnabled());
+    EXPECT_TRUE(control<QAction>("mnuFileBdayOff")->isEnabled());
     EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT"), before);
 }
 
 TEST_F(BirthdayWindow, OpenRunsTheCheckOnTheChosenFile) {
-    frmVarnel& w = start({});
+    start({});
     EXPECT_TRUE(dialogs.log.empty());
-    EXPECT_FALSE(w.mnuFileBdayOn->isEnabled());
-    EXPECT_FALSE(w.mnuFileBdayOff->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOn")->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOff")->isEnabled());
 
     writeFileBytes(dir / "Family.DAT",
                    peopleBytes({{"Off", "First", "", "0"}, {"Eve", "Ash", "19801222", "1"}}));
     dialogs.queueFile((dir / "Family.DAT").string(), "Family.DAT");
-    w.mnuFileOpen->trigger();
+    control<QAction>("mnuFileOpen")->trigger();
     EXPECT_EQ(dialogs.messages(),
               Messages{"Birthday reminder|Eve Ash has a birthday coming up on 12/22"});
     // Record 1 has reminders off, so the menus offer to turn them on.
-    EXPECT_TRUE(w.mnuFileBdayOn->isEnabled());
-    EXPECT_FALSE(w.mnuFileBdayOff->isEnabled());
+    EXPECT_TRUE(control<QAction>("mnuFileBdayOn")->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOff")->isEnabled());
 }
 
 TEST_F(BirthdayWindow, ViewBirthdaysListsTheMonthAndReturnsToLineOne) {
     frmVarnel& w = start({{"Bob", "Ray", "19750310"}, {"Ann", "Lee", "19800305"}});
     dialogs.log.clear();
-    w.txtVRLines[2]->setFocus();
+    control<QLineEdit>("txtVRline3")->setFocus();
     dialogs.queueInput("13");
     dialogs.queueInput("3");
-    w.cmdBDlist->click();
+    control<QPushButton>("cmdBDlist")->click();
     ASSERT_EQ(dialogs.log.size(), 5u);
     EXPECT_EQ(dialogs.log[0].kind, ShownBox::Input);
     EXPECT_EQ(dialogs.log[0].preset, "12");
@@ -129,21 +130,21 @@ TEST_F(BirthdayWindow, ViewBirthdaysListsTheMonthAndReturnsToLineOne) {
         (Messages{"Enter a number between 1 and 12|Cannot be greater than 12",
                   "March Birthdays|Bob Ray                                    \t03/10/1975\r\n"
                   "Ann Lee                                    \t03/05/1980\r\n"}));
-    EXPECT_EQ(w.focusWidget(), w.txtVRLines[0]);
+    EXPECT_EQ(w.focusWidget(), control<QLineEdit>("txtVRLine1"));
 
-    w.txtVRLines[2]->setFocus();
-    w.cmdBDlist->click();  // cancelled
+    control<QLineEdit>("txtVRline3")->setFocus();
+    control<QPushButton>("cmdBDlist")->click();  // cancelled
     EXPECT_EQ(dialogs.log.back().kind, ShownBox::Input);
-    EXPECT_EQ(w.focusWidget(), w.txtVRLines[0]);
+    EXPECT_EQ(w.focusWidget(), control<QLineEdit>("txtVRLine1"));
 }
 
 TEST_F(BirthdayWindow, ListErrorsShowTheCommonErrorBox) {
     frmVarnel& w = start({{"Bob", "Ray", "19750310"}});
-    w.mnuFileClose->trigger();
+    control<QAction>("mnuFileClose")->trigger();
     dialogs.log.clear();
     dialogs.queueInput("3");
     dialogs.queueAnswer(Answer::Retry);
-    w.cmdBDlist->click();
+    control<QPushButton>("cmdBDlist")->click();
     const std::string error = commonErrorText(RunError(RunError::BadFileNameOrNumber));
     EXPECT_EQ(dialogs.messages(), Messages{"Error|" + error});
     EXPECT_EQ(dialogs.log.back().icon, Icon::Critical);
@@ -152,21 +153,21 @@ TEST_F(BirthdayWindow, ListErrorsShowTheCommonErrorBox) {
 
     dialogs.queueInput("3");
     dialogs.queueAnswer(Answer::Cancel);
-    w.cmdBDlist->click();
+    control<QPushButton>("cmdBDlist")->click();
     EXPECT_TRUE(w.isClosed());
 }
 
 TEST_F(BirthdayWindow, ASwitchThatCannotWriteShowsTheCommonErrorBox) {
-    frmVarnel& w = start({{"Bob", "Ray", "19750310"}});
+    start({{"Bob", "Ray", "19750310"}});
     const std::string before = readFileBytes(dir / "VRN_Contacts.DAT");
     ctx.contactFile.close();
     dialogs.log.clear();
-    w.mnuFileBdayOff->trigger();
+    control<QAction>("mnuFileBdayOff")->trigger();
     ASSERT_EQ(dialogs.log.size(), 1u);
     EXPECT_EQ(dialogs.log[0].title, "Error");
     EXPECT_EQ(dialogs.log[0].buttons, Buttons::RetryCancel);
-    EXPECT_FALSE(w.mnuFileBdayOn->isEnabled());
-    EXPECT_TRUE(w.mnuFileBdayOff->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuFileBdayOn")->isEnabled());
+    EXPECT_TRUE(control<QAction>("mnuFileBdayOff")->isEnabled());
     EXPECT_EQ(readFileBytes(dir / "VRN_Contacts.DAT"), before);
 }
 

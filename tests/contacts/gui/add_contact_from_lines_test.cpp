@@ -10,14 +10,15 @@ namespace {
 class AddContactFromLines : public ContactWindowTest {
 protected:
     void typeLines(const std::array<QString, 5>& lines) {
-        for (std::size_t i = 0; i < 5; ++i) type(main->txtVRLines[i], lines[i]);
+        for (std::size_t i = 0; i < 5; ++i)
+            type(mainControl<QLineEdit>(testing::composerLineName(i)), lines[i]);
     }
 };
 
 TEST_F(AddContactFromLines, TypedAddressIsSavedByteExact) {
     start({person("Old", "", "Timer")});
     typeLines({"Mrs. Jane Q. Doe", "123 Main Street Apt 4", "Springfield, IL 62704", "", ""});
-    main->cmdAddContact->click();
+    mainControl<QPushButton>("cmdAddContact")->click();
     frmNewContact* f = newContactForm();
     ASSERT_TRUE(f);
     EXPECT_FALSE(main->isVisible());
@@ -75,7 +76,7 @@ TEST_F(AddContactFromLines, TypedAddressIsSavedByteExact) {
 TEST_F(AddContactFromLines, LineOneWithoutASpaceBeepsAndOpensNothing) {
     start();
     typeLines({"Cher", "12 Main St", "", "", ""});
-    main->mnuAdd->trigger();
+    mainControl<QAction>("mnuAdd")->trigger();
     ASSERT_EQ(dialogs.log.size(), 2u);
     EXPECT_EQ(dialogs.log[0].kind, ShownBox::Beep);
     EXPECT_EQ(dialogs.messages(),

@@ -18,6 +18,7 @@
 #include "contacts/gui/frmNewContact.h"
 #include "store/contact_record.h"
 #include "support/fixed_clock.h"
+#include "support/gui/find_control.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
 #include "support/temp_dir.h"
@@ -62,6 +63,11 @@ protected:
         main = std::make_unique<frmVarnel>(*ctx);
         main->Form_Load();
         dialogs.log.clear();
+    }
+
+    template <typename T>
+    T* mainControl(const char* name) {
+        return testing::find<T>(main.get(), name);
     }
 
     std::filesystem::path filePath() const { return dir / "VRN_Contacts.DAT"; }

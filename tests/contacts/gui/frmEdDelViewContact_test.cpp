@@ -338,7 +338,7 @@ TEST_F(ContactBrowser, CloseAndTheCloseBoxForgetTheCurrentRecord) {
     b->cmdCancel->click();
     EXPECT_EQ(ctx->CurrentRecord, 0);
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(main->focusWidget(), main->txtVRLines[0]);
+    EXPECT_EQ(main->focusWidget(), mainControl<QLineEdit>("txtVRLine1"));
 
     main->mnuEdit_Click();
     frmEdDelViewContact* c = browser();
@@ -363,7 +363,7 @@ TEST_F(ContactBrowser, PrintLabelFillsTheComposerFromTheFieldsAsShown) {
     EXPECT_EQ(c.lines, (std::array<std::string, 5>{"ann Q Able", "Acme", "12 Main St", "Apt 4",
                                                    "Springfield, IL  62704"}));
     EXPECT_FALSE(c.chkBold);
-    EXPECT_FALSE(main->chkBold->isVisible());
+    EXPECT_FALSE(mainControl<QCheckBox>("chkBold")->isVisible());
     EXPECT_EQ(fileBytes(), bytesOf(three()));
 
     // Opening the browser again starts afresh.
@@ -384,8 +384,8 @@ TEST_F(ContactBrowser, ThePrintedLabelCarriesTheBrowsedContact) {
     pick(b, 0);
     b->cmdPrintLabel->click();
     dialogs.queueInput("1");
-    main->optVRLabel->click();
-    main->cmdVRStart->click();
+    mainControl<QRadioButton>("optVRLabel")->click();
+    mainControl<QPushButton>("cmdVRStart")->click();
     ASSERT_EQ(printer.documents.size(), 1u);
     std::vector<std::string> printed;
     for (const Placement& p : printer.documents[0].placements) printed.push_back(p.text);
@@ -405,9 +405,11 @@ TEST_F(ContactBrowser, TheContactListOpensItOnARecord) {
 TEST_F(ContactBrowser, EveryMenuCommandOpensIt) {
     start(three());
     const std::vector<std::function<void()>> commands = {
-        [&] { main->mnuEdit->trigger(); },      [&] { main->mnuFind->trigger(); },
-        [&] { main->mnuDelete->trigger(); },    [&] { main->mnuViewOne->trigger(); },
-        [&] { main->cmdFindContact->click(); },
+        [&] { mainControl<QAction>("mnuEdit")->trigger(); },
+        [&] { mainControl<QAction>("mnuFind")->trigger(); },
+        [&] { mainControl<QAction>("mnuDelete")->trigger(); },
+        [&] { mainControl<QAction>("mnuViewOne")->trigger(); },
+        [&] { mainControl<QPushButton>("cmdFindContact")->click(); },
     };
     for (const auto& command : commands) {
         command();

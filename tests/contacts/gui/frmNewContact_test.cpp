@@ -274,16 +274,16 @@ TEST_F(NewContactForm, HostileTextGivesAMessageOrAStoredRecordNeverACrash) {
 TEST_F(NewContactForm, RemindersDecideBdayReminderAndAnEmptyFileTurnsThemOn) {
     // The menus as the birthday check leaves them: record 1 says off.
     frmNewContact* f = openForm({person("A", "", "B", "0")});
-    main->mnuFileBdayOn->setEnabled(true);
-    main->mnuFileBdayOff->setEnabled(false);
+    mainControl<QAction>("mnuFileBdayOn")->setEnabled(true);
+    mainControl<QAction>("mnuFileBdayOff")->setEnabled(false);
     type(f->txtACLName, "Off");
     f->cmdSave->click();
     EXPECT_EQ(fileBytes()[518 + 515], '0');
     TearDown();
 
     frmNewContact* g = openForm({person("A", "", "B", "1")});
-    main->mnuFileBdayOn->setEnabled(false);
-    main->mnuFileBdayOff->setEnabled(true);
+    mainControl<QAction>("mnuFileBdayOn")->setEnabled(false);
+    mainControl<QAction>("mnuFileBdayOff")->setEnabled(true);
     type(g->txtACLName, "On");
     g->cmdSave->click();
     EXPECT_EQ(fileBytes()[518 + 515], '1');
@@ -291,12 +291,12 @@ TEST_F(NewContactForm, RemindersDecideBdayReminderAndAnEmptyFileTurnsThemOn) {
 
     // An empty file: both menus disabled.
     frmNewContact* h = openForm();
-    main->mnuFileBdayOn->setEnabled(false);
-    main->mnuFileBdayOff->setEnabled(false);
+    mainControl<QAction>("mnuFileBdayOn")->setEnabled(false);
+    mainControl<QAction>("mnuFileBdayOff")->setEnabled(false);
     type(h->txtACLName, "First");
     h->cmdSave->click();
     EXPECT_EQ(fileBytes()[515], '1');
-    EXPECT_TRUE(main->mnuFileBdayOff->isEnabled());
+    EXPECT_TRUE(mainControl<QAction>("mnuFileBdayOff")->isEnabled());
 }
 
 TEST_F(NewContactForm, AFileErrorOffersRetryAndCancel) {
@@ -326,7 +326,7 @@ TEST_F(NewContactForm, CloseAndTheCloseBoxBringTheMainWindowBack) {
     f->cmdCancel->click();
     EXPECT_EQ(newContactForm(), nullptr);
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(main->focusWidget(), main->txtVRLines[0]);
+    EXPECT_EQ(main->focusWidget(), mainControl<QLineEdit>("txtVRLine1"));
 
     main->cmdAddContact_Click();
     frmNewContact* g = newContactForm();

@@ -1,60 +1,53 @@
 #pragma once
-// A started main window on a temporary program folder, for the windows that
-// it opens.
+// An import or export window on a temporary program folder with its contact
+// file open, and a scripted host in place of the main window.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QPointer>
-#include <vector>
 
-#include "app/gui/frmVarnel.h"
 #include "support/contact_bytes.h"
-#include "support/fixed_clock.h"
-#include "support/scripted_dialogs.h"
-#include "support/scripted_printer.h"
-#include "support/temp_dir.h"
+#include "support/gui/find_control.h"
+#include "support/scripted_program.h"
+#include "support/scripted_window_host.h"
 
 namespace varnel::testing {
 
-class MainWindowFixture : public ::testing::Test {
+template <typename Window>
+class ExchangeWindowFixture : public ::testing::Test, protected ScriptedProgram {
 protected:
-    MainWindowFixture() : ctx(dialogs, printer, clock, dir.path()) {
-        main = std::make_unique<frmVarnel>(ctx);
-        main->Form_Load();
-        dialogs.log.clear();
+    ExchangeWindowFixture() {
+        ctx.contactPath = dir / "VRN_Contacts.DAT";
+        ctx.contactTitle = "VRN_Contacts";
+        ctx.remindersOn = true;
+        ctx.contactFile.open(ctx.contactPath);
     }
-    ~MainWindowFixture() override {
-        // Windows closed during the test are deleted first, then those still open.
+    ~ExchangeWindowFixture() override {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        // Menus are top-level widgets too, owned by their windows: guard every pointer.
-        std::vector<QPointer<QWidget>> windows;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w != main.get() && !w->parentWidget() && w->testAttribute(Qt::WA_DeleteOnClose)) {
-                windows.emplace_back(w);
-            }
-        }
-        for (QPointer<QWidget>& w : windows) delete w.data();
+        delete window.data();
     }
 
-    // The top-level window of type T that is showing, if any.
+    Window* open() {
+        window = new Window(ctx, host);
+        window->show();
+        return window;
+    }
     template <typename T>
-    T* shown() const {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (auto* t = qobject_cast<T*>(w); t && t->isVisible()) return t;
-        }
-        return nullptr;
+    T* control(const char* name) {
+        return find<T>(window.data(), name);
+    }
+    // Gone once closed: the window deletes itself.
+    bool closed() {
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return window.isNull();
     }
 
     void addContact(const std::string& first, const std::string& last, const std::string& email) {
         ctx.contactFile.appendRecord(testContact(first, last, email));
     }
 
-    TempDir dir;
-    ScriptedDialogs dialogs;
-    ScriptedPrinter printer;
-    FixedClock clock{Date{2026, 3, 1}};
-    AppState ctx;
-    std::unique_ptr<frmVarnel> main;
+    ScriptedWindowHost host;
+    QPointer<Window> window;
 };
 
 }  // namespace varnel::testing

@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
 #include "exchange/gui/exchange_window_fixture.h"
-#include "shell/gui/frmVRAbout.h"
 
 namespace varnel {
 namespace {
@@ -12,50 +17,41 @@ namespace {
 using testing::ShownBox;
 using testing::writeFileBytes;
 
-class ImportWindow : public testing::MainWindowFixture {
+class ImportWindow : public testing::ExchangeWindowFixture<frmVRImport> {
 protected:
-    frmVRImport* open() {
-        main->mnuImport->trigger();
-        frmVRImport* w = shown<frmVRImport>();
-        EXPECT_NE(w, nullptr);
-        return w;
-    }
     // Chooses `csv` (written first) in the Open dialog.
-    void choose(frmVRImport* w, const std::string& csv, const std::string& name = "people.csv") {
+    void choose(frmVRImport*, const std::string& csv, const std::string& name = "people.csv") {
         writeFileBytes(dir / name, csv);
         dialogs.queueFile((dir / name).string(), name);
-        w->cmdCsvOpen->click();
+        control<QPushButton>("cmdCsvOpen")->click();
     }
 };
 
 TEST_F(ImportWindow, OpensInPlaceOfTheMainWindowWithItsControls) {
     frmVRImport* w = open();
-    ASSERT_NE(w, nullptr);
-    EXPECT_FALSE(main->isVisible());
     EXPECT_EQ(w->windowTitle(), "Import Contacts  [VRN_Contacts]");
-    EXPECT_FALSE(w->txtImpFilename->isVisibleTo(w));
-    EXPECT_FALSE(w->cmdStartImport->isEnabled());
-    EXPECT_EQ(w->cmdCsvOpen->text(), "&Open csv file");
-    EXPECT_EQ(w->cmdStartImport->text(), "&Import");
-    EXPECT_EQ(w->cmdImpCancel->text(), "&Close");
-    EXPECT_EQ(w->lblImpHdr->text(),
+    EXPECT_FALSE(control<QLineEdit>("txtImpFilename")->isVisibleTo(w));
+    EXPECT_FALSE(control<QPushButton>("cmdStartImport")->isEnabled());
+    EXPECT_EQ(control<QPushButton>("cmdCsvOpen")->text(), "&Open csv file");
+    EXPECT_EQ(control<QPushButton>("cmdStartImport")->text(), "&Import");
+    EXPECT_EQ(control<QPushButton>("cmdImpCancel")->text(), "&Close");
+    EXPECT_EQ(control<QLabel>("lblImpHdr")->text(),
               "First, download contacts (as a csv file) from your email provider or other source, "
               "and save to PC.\r\nWhen ready, click 'Open csv file' to select the file to import.  "
               "Click 'Import' to begin importing.");
-    EXPECT_EQ(w->mnuITFileExit->text(), "Exit");
-    EXPECT_EQ(w->mnuITHelpUM->text(), "User Manual");
+    EXPECT_EQ(control<QAction>("mnuITFileExit")->text(), "Exit");
+    EXPECT_EQ(control<QAction>("mnuITHelpUM")->text(), "User Manual");
 
-    w->cmdImpCancel->click();
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(main->focusWidget(), main->txtVRLines[0]);
-    EXPECT_EQ(shown<frmVRImport>(), nullptr);
+    control<QPushButton>("cmdImpCancel")->click();
+    EXPECT_EQ(host.calls, std::vector<std::string>{"showMain"});
+    EXPECT_TRUE(closed());
 }
 
 TEST_F(ImportWindow, ChoosingAFileShowsItsNameAndEnablesImport) {
     frmVRImport* w = open();
-    w->cmdCsvOpen->click();  // cancelled
-    EXPECT_FALSE(w->cmdStartImport->isEnabled());
-    EXPECT_FALSE(w->txtImpFilename->isVisibleTo(w));
+    control<QPushButton>("cmdCsvOpen")->click();  // cancelled
+    EXPECT_FALSE(control<QPushButton>("cmdStartImport")->isEnabled());
+    EXPECT_FALSE(control<QLineEdit>("txtImpFilename")->isVisibleTo(w));
 
     choose(w, "First Name,Last Name,Email\r\n");
     ASSERT_EQ(dialogs.log.size(), 2u);
@@ -63,9 +59,9 @@ TEST_F(ImportWindow, ChoosingAFileShowsItsNameAndEnablesImport) {
     EXPECT_EQ(dialogs.log[1].title, "Open");
     EXPECT_EQ(dialogs.log[1].file.filterDescription,
               "CSV Files (*.CSV);;vCard Files (*.VCF);;Text Files (*.TXT);;All Files (*.*)");
-    EXPECT_TRUE(w->txtImpFilename->isVisibleTo(w));
-    EXPECT_EQ(w->txtImpFilename->text(), "people.csv");
-    EXPECT_TRUE(w->cmdStartImport->isEnabled());
+    EXPECT_TRUE(control<QLineEdit>("txtImpFilename")->isVisibleTo(w));
+    EXPECT_EQ(control<QLineEdit>("txtImpFilename")->text(), "people.csv");
+    EXPECT_TRUE(control<QPushButton>("cmdStartImport")->isEnabled());
     EXPECT_EQ(w->chosenPath().toStdString(), (dir / "people.csv").string());
 }
 
@@ -82,38 +78,37 @@ TEST_F(ImportWindow, ImportWithoutAFileBeepsAndSaysSo) {
 
 TEST_F(ImportWindow, ImportAppendsWithTheReminderSettingThenWaitsForANewChoice) {
     addContact("Ann", "Lee", "ann@x.com");
-    main->mnuFileBdayOn->setEnabled(false);  // reminders are on
     frmVRImport* w = open();
     choose(w, "First Name,Last Name,Email\r\nAnn,Lee,other@x.com\r\nBob,Ray,bob@x.com\r\n");
-    w->cmdStartImport->click();
+    control<QPushButton>("cmdStartImport")->click();
     EXPECT_EQ(dialogs.messages().back(),
               "Import completed|D O N E !  1 contacts successfully imported.");
-    EXPECT_FALSE(w->cmdStartImport->isEnabled());
-    EXPECT_EQ(w->focusWidget(), w->cmdImpCancel);
+    EXPECT_FALSE(control<QPushButton>("cmdStartImport")->isEnabled());
+    EXPECT_EQ(w->focusWidget(), control<QPushButton>("cmdImpCancel"));
     ASSERT_EQ(ctx.contactFile.recordCount(), 2);
     EXPECT_EQ(ctx.contactFile.readRecord(2).get(Field::FirstName), "Bob");
     EXPECT_EQ(ctx.contactFile.readRecord(2).get(Field::BdayReminder), "1");
 
-    main->mnuFileBdayOn->setEnabled(true);  // reminders are off
+    ctx.remindersOn = false;
     choose(w, "First Name,Last Name,Email\r\nCy,Dahl,cy@x.com\r\n", "more.csv");
-    w->cmdStartImport->click();
+    control<QPushButton>("cmdStartImport")->click();
     EXPECT_EQ(ctx.contactFile.readRecord(3).get(Field::BdayReminder), "0");
 }
 
 TEST_F(ImportWindow, NotCompatibleAndBinaryFilesDisableImport) {
     frmVRImport* w = open();
     choose(w, "Title,Phone\r\nMr,555\r\n");
-    w->cmdStartImport->click();
+    control<QPushButton>("cmdStartImport")->click();
     EXPECT_EQ(dialogs.messages().back(),
               "No contacts imported|CSV file not compatible with import function.");
-    EXPECT_FALSE(w->cmdStartImport->isEnabled());
+    EXPECT_FALSE(control<QPushButton>("cmdStartImport")->isEnabled());
 
     choose(w, std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), "picture.csv");
-    EXPECT_TRUE(w->cmdStartImport->isEnabled());
-    w->cmdStartImport->click();
+    EXPECT_TRUE(control<QPushButton>("cmdStartImport")->isEnabled());
+    control<QPushButton>("cmdStartImport")->click();
     EXPECT_EQ(dialogs.messages().back(),
               "No contacts imported|The file holds no text: it is not a CSV or vCard file.");
-    EXPECT_FALSE(w->cmdStartImport->isEnabled());
+    EXPECT_FALSE(control<QPushButton>("cmdStartImport")->isEnabled());
     EXPECT_EQ(ctx.contactFile.recordCount(), 0);
 }
 
@@ -126,7 +121,7 @@ TEST_F(ImportWindow, TheCompletedBoxListsWhatWasNotAddedInItsDetails) {
            "\u041F\u0435\u0442\u0440\u043E\u0432\r\n"
            "END:VCARD\r\n",
            "friends.vcf");
-    w->cmdStartImport->click();
+    control<QPushButton>("cmdStartImport")->click();
     ASSERT_EQ(dialogs.log.back().kind, ShownBox::Message);
     EXPECT_EQ(dialogs.log.back().text, "D O N E !  1 contacts successfully imported.");
     EXPECT_EQ(dialogs.log.back().details,
@@ -142,75 +137,71 @@ TEST_F(ImportWindow, ErrorRetryKeepsTheWindowAndCancelReturnsToTheMainWindow) {
     // The file goes between Open and Import.
     choose(w, "First Name,Last Name,Email\r\nAnn,Lee,ann@x.com\r\n");
     std::filesystem::remove(dir / "people.csv");
-    w->cmdStartImport->click();
+    control<QPushButton>("cmdStartImport")->click();
     EXPECT_EQ(dialogs.messages().back(),
               "Error|An error has occurred. Error number 53 -- File not found.  Try again, or "
               "notify Varnel.");
     EXPECT_TRUE(w->isVisible());
-    EXPECT_FALSE(w->cmdStartImport->isEnabled());
+    EXPECT_FALSE(control<QPushButton>("cmdStartImport")->isEnabled());
 
     choose(w, "First Name,Last Name,Email\r\nAnn,Lee,ann@x.com\r\n");
     std::filesystem::remove(dir / "people.csv");
     dialogs.queueAnswer(Answer::Cancel);
-    w->cmdStartImport->click();
-    EXPECT_EQ(shown<frmVRImport>(), nullptr);
-    EXPECT_TRUE(main->isVisible());
+    control<QPushButton>("cmdStartImport")->click();
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(host.calls, std::vector<std::string>{"showMain"});
     EXPECT_EQ(ctx.contactFile.recordCount(), 0);
 }
 
 TEST_F(ImportWindow, AFileThatCannotBeReadShowsTheErrorBox) {
-    frmVRImport* w = open();
+    open();
     std::filesystem::create_directory(dir / "folder.csv");
     dialogs.queueFile((dir / "folder.csv").string(), "folder.csv");
     dialogs.queueAnswer(Answer::Cancel);
-    w->cmdCsvOpen->click();
+    control<QPushButton>("cmdCsvOpen")->click();
     EXPECT_EQ(dialogs.messages().back(),
               "Error|An error has occurred. Error number 75 -- Path/File access error.  Try "
               "again, or notify Varnel.");
-    EXPECT_EQ(shown<frmVRImport>(), nullptr);
-    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(host.calls, std::vector<std::string>{"showMain"});
 }
 
 TEST_F(ImportWindow, EditMenuFollowsTheSelectionOfTheFocusedBox) {
     frmVRImport* w = open();
     choose(w, "First Name,Last Name,Email\r\n", "friends.csv");
-    w->txtImpFilename->setFocus();
-    w->txtImpFilename->deselect();
-    emit w->mnuITEdit->aboutToShow();
-    EXPECT_FALSE(w->mnuITEditCut->isEnabled());
-    EXPECT_FALSE(w->mnuITEditCopy->isEnabled());
-    EXPECT_TRUE(w->mnuITEditPaste->isEnabled());
+    control<QLineEdit>("txtImpFilename")->setFocus();
+    control<QLineEdit>("txtImpFilename")->deselect();
+    emit control<QMenu>("mnuITEdit")->aboutToShow();
+    EXPECT_FALSE(control<QAction>("mnuITEditCut")->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuITEditCopy")->isEnabled());
+    EXPECT_TRUE(control<QAction>("mnuITEditPaste")->isEnabled());
 
-    w->txtImpFilename->setSelection(0, 7);
-    emit w->mnuITEdit->aboutToShow();
-    EXPECT_TRUE(w->mnuITEditCut->isEnabled());
-    EXPECT_TRUE(w->mnuITEditCopy->isEnabled());
-    w->mnuITEditCopy->trigger();
+    control<QLineEdit>("txtImpFilename")->setSelection(0, 7);
+    emit control<QMenu>("mnuITEdit")->aboutToShow();
+    EXPECT_TRUE(control<QAction>("mnuITEditCut")->isEnabled());
+    EXPECT_TRUE(control<QAction>("mnuITEditCopy")->isEnabled());
+    control<QAction>("mnuITEditCopy")->trigger();
     EXPECT_EQ(dialogs.clipboard, "friends");
-    w->mnuITEditCut->trigger();
-    EXPECT_EQ(w->txtImpFilename->text(), ".csv");
-    w->mnuITEditPaste->trigger();
-    EXPECT_EQ(w->txtImpFilename->text(), "friends.csv");
+    control<QAction>("mnuITEditCut")->trigger();
+    EXPECT_EQ(control<QLineEdit>("txtImpFilename")->text(), ".csv");
+    control<QAction>("mnuITEditPaste")->trigger();
+    EXPECT_EQ(control<QLineEdit>("txtImpFilename")->text(), "friends.csv");
 }
 
 TEST_F(ImportWindow, HelpOpensTheManualAndTheAboutBox) {
     frmVRImport* w = open();
-    w->mnuITHelpUM->trigger();
-    ASSERT_EQ(dialogs.opened.size(), 1u);
-    EXPECT_EQ(dialogs.opened[0], (dir / "vrnUman.pdf").string());
-    w->mnuITHelpAbout->trigger();
-    frmVRAbout* about = shown<frmVRAbout>();
-    ASSERT_NE(about, nullptr);
-    EXPECT_FALSE(about->isModal());
+    control<QAction>("mnuITHelpUM")->trigger();
+    control<QAction>("mnuITHelpAbout")->trigger();
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"openManual", "openAbout"}));
     EXPECT_TRUE(w->isVisible());
 }
 
 TEST_F(ImportWindow, FileExitEndsTheProgram) {
-    frmVRImport* w = open();
-    w->mnuITFileExit->trigger();
-    EXPECT_TRUE(main->isClosed());
+    open();
+    control<QAction>("mnuITFileExit")->trigger();
+    EXPECT_EQ(host.calls, std::vector<std::string>{"endProgram"});
     EXPECT_FALSE(ctx.contactFile.isOpen());
-    EXPECT_EQ(shown<frmVRImport>(), nullptr);
+    EXPECT_TRUE(closed());
 }
 
 }  // namespace

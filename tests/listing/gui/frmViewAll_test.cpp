@@ -14,6 +14,7 @@
 #include "listing/gui/contact_list_model.h"
 #include "listing/placements.h"
 #include "support/fixed_clock.h"
+#include "support/gui/find_control.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
 #include "support/temp_dir.h"
@@ -34,6 +35,11 @@ protected:
         main = std::make_unique<frmVarnel>(ctx);
         main->Form_Load();
         dialogs.log.clear();
+    }
+
+    template <typename T>
+    T* mainControl(const char* name) {
+        return testing::find<T>(main.get(), name);
     }
     ~ListWindow() override {
         if (window) delete window.data();
@@ -100,7 +106,8 @@ protected:
 };
 
 TEST_F(ListWindow, BothMenuItemsOpenTheWindowInItsStartingState) {
-    for (QAction* item : {main->mnuViewAll, main->mnuSrchContacts}) {
+    for (QAction* item :
+         {mainControl<QAction>("mnuViewAll"), mainControl<QAction>("mnuSrchContacts")}) {
         main->show();
         item->trigger();
         frmViewAll* found = nullptr;
@@ -311,7 +318,7 @@ TEST_F(ListWindow, PasteOfAnyTextNeverBreaksTheList) {
 
 TEST_F(ListWindow, PrintLabelsReadsBoldFromTheMainWindow) {
     addSample();
-    main->chkLblBold->setChecked(true);
+    mainControl<QCheckBox>("chkLblBold")->setChecked(true);
     frmViewAll& w = open();
     w.cmdACGetReport->click();
     w.cmdPrintLabels->click();
@@ -450,25 +457,25 @@ TEST_F(ListWindow, GetReportWithoutAnOpenFile) {
 
 TEST_F(ListWindow, CloseShowsTheMainWindowAndClearsLabelStyles) {
     addSample();
-    main->chkLblBold->setChecked(true);
-    main->chkLblItalic->setChecked(true);
+    mainControl<QCheckBox>("chkLblBold")->setChecked(true);
+    mainControl<QCheckBox>("chkLblItalic")->setChecked(true);
     frmViewAll& w = open();
     w.cmdACGetReport->click();
     w.cmdViewAllClose->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
     EXPECT_TRUE(main->isVisible());
-    EXPECT_FALSE(main->chkLblBold->isChecked());
-    EXPECT_FALSE(main->chkLblItalic->isChecked());
-    EXPECT_EQ(main->focusWidget(), main->txtVRLines[0]);
+    EXPECT_FALSE(mainControl<QCheckBox>("chkLblBold")->isChecked());
+    EXPECT_FALSE(mainControl<QCheckBox>("chkLblItalic")->isChecked());
+    EXPECT_EQ(main->focusWidget(), mainControl<QLineEdit>("txtVRLine1"));
 }
 
 TEST_F(ListWindow, CloseBoxKeepsLabelStyles) {
-    main->chkLblBold->setChecked(true);
+    mainControl<QCheckBox>("chkLblBold")->setChecked(true);
     open();
     closeWindow();
     EXPECT_TRUE(main->isVisible());
-    EXPECT_TRUE(main->chkLblBold->isChecked());
+    EXPECT_TRUE(mainControl<QCheckBox>("chkLblBold")->isChecked());
 }
 
 // The columns on screen: pieces start at the tab stops, in dialog units of a
@@ -505,7 +512,7 @@ TEST_F(ListWindow, LinesAreDrawnAtTheirTabStops) {
 TEST_F(ListWindow, HelpOpensTheMainWindowsManual) {
     frmViewAll& w = open();
     w.mnuVAManual->trigger();
-    main->mnuManual->trigger();
+    mainControl<QAction>("mnuManual")->trigger();
     ASSERT_EQ(dialogs.opened.size(), 2u);
     EXPECT_EQ(dialogs.opened[0], dialogs.opened[1]);
     EXPECT_TRUE(w.isVisible());
