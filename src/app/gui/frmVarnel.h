@@ -35,9 +35,10 @@ public:
     // True once the window has closed (Cancel in the common error box ends the program).
     bool isClosed() const { return closed_; }
 
-    // The composer mirrored as plain values for the core handlers.
-    ComposerState readComposer() const;
-    void writeComposer(const ComposerState& state);
+    // The composer's model from the controls, and the controls from a model
+    // and the view it gives.
+    ComposerModel readComposer() const;
+    void writeComposer(const ComposerModel& model);
 
     // Shown again when another window closes: focus on composer line 1.
     void showAgain();
@@ -220,8 +221,9 @@ private:
     std::unique_ptr<MainWindowHost> host_;
     bool closed_ = false;
     std::vector<QWidget*> windows_;
-    // Form-level composer state that has no control.
-    ComposerState formState_;
+    // The composer's model as last written; the parts with no control of
+    // their own are read back from it.
+    ComposerModel formState_;
 };
 
 }  // namespace varnel

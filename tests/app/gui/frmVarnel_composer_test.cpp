@@ -2,10 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include "app/gui/frmVarnel.h"
 #include "support/fixed_clock.h"
+#include "support/gui/find_control.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
 #include "support/temp_dir.h"
@@ -16,6 +24,17 @@ namespace {
 class Composer : public ::testing::Test {
 protected:
     Composer() : ctx(dialogs, printer, clock, dir.path()), w(ctx) { w.Form_Load(); }
+
+    template <typename Control>
+    Control* control(const char* name) {
+        return testing::findControl<Control>(w, name);
+    }
+
+    QLineEdit* line(std::size_t index) {
+        static const char* const names[] = {"txtVRLine1", "txtVRLine2", "txtVRline3", "txtVRLine4",
+                                            "txtVRLine5"};
+        return control<QLineEdit>(names[index]);
+    }
 
     void pressEnter(QWidget* target) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -33,69 +52,67 @@ protected:
 TEST_F(Composer, EnterInLinesOneToFourMovesToTheNextLine) {
     w.activateWindow();
     for (int i = 0; i < 4; ++i) {
-        w.txtVRLines[static_cast<std::size_t>(i)]->setFocus();
-        pressEnter(w.txtVRLines[static_cast<std::size_t>(i)]);
-        EXPECT_EQ(w.focusWidget(), w.txtVRLines[static_cast<std::size_t>(i + 1)])
-            << "line " << i + 1;
+        line(static_cast<std::size_t>(i))->setFocus();
+        pressEnter(line(static_cast<std::size_t>(i)));
+        EXPECT_EQ(w.focusWidget(), line(static_cast<std::size_t>(i + 1))) << "line " << i + 1;
     }
-    pressEnter(w.txtVRLines[4]);
-    EXPECT_EQ(w.focusWidget(), w.txtVRLines[4]);
-    EXPECT_EQ(w.txtVRLines[4]->objectName(), "txtVRLine5");
-    EXPECT_EQ(w.txtVRLines[2]->objectName(), "txtVRline3");
+    pressEnter(line(4));
+    EXPECT_EQ(w.focusWidget(), line(4));
+    EXPECT_EQ(line(4)->objectName(), "txtVRLine5");
+    EXPECT_EQ(line(2)->objectName(), "txtVRline3");
 }
 
 TEST_F(Composer, EnvelopeChoiceShowsTheSizeListAndSetsTheOriginFromIt) {
-    w.optVREnvelope->click();
-    EXPECT_TRUE(w.optLandscape->isChecked());
-    EXPECT_FALSE(w.cboVREnvelope->isHidden());
-    EXPECT_EQ(w.cboVREnvelope->currentIndex(), -1);
-    EXPECT_FALSE(w.chkBold->isHidden());
-    EXPECT_TRUE(w.frFeatures->isHidden());
-    w.cboVREnvelope->setCurrentIndex(1);
-    emit w.cboVREnvelope->activated(1);
-    EXPECT_EQ(w.txtVRLeftPad->text(), "33");
-    EXPECT_EQ(w.txtVRToppad->text(), "32");
-    EXPECT_EQ(w.lblVREnvSize->text(), "#6 3/4 Small envelope (3 5/8 in x 6 1/2 in)");
-    EXPECT_EQ(w.readComposer().EnvelopeSize, "2");
-    w.optPortrait->click();
-    EXPECT_EQ(w.txtVRLeftPad->text(), "2");
-    EXPECT_EQ(w.txtVRToppad->text(), "3");
+    control<QRadioButton>("optVREnvelope")->click();
+    EXPECT_TRUE(control<QRadioButton>("optLandscape")->isChecked());
+    EXPECT_FALSE(control<QComboBox>("cboVREnvelope")->isHidden());
+    EXPECT_EQ(control<QComboBox>("cboVREnvelope")->currentIndex(), -1);
+    EXPECT_FALSE(control<QCheckBox>("chkBold")->isHidden());
+    EXPECT_TRUE(control<QGroupBox>("frFeatures")->isHidden());
+    control<QComboBox>("cboVREnvelope")->setCurrentIndex(1);
+    emit control<QComboBox>("cboVREnvelope")->activated(1);
+    EXPECT_EQ(control<QLineEdit>("txtVRLeftPad")->text(), "33");
+    EXPECT_EQ(control<QLineEdit>("txtVRToppad")->text(), "32");
+    EXPECT_EQ(control<QLabel>("lblVREnvSize")->text(),
+              "#6 3/4 Small envelope (3 5/8 in x 6 1/2 in)");
+    EXPECT_EQ(w.readComposer().envelopeSize, 2);
+    control<QRadioButton>("optPortrait")->click();
+    EXPECT_EQ(control<QLineEdit>("txtVRLeftPad")->text(), "2");
+    EXPECT_EQ(control<QLineEdit>("txtVRToppad")->text(), "3");
 }
 
 TEST_F(Composer, CenteredAlignsTheLineBoxes) {
-    w.optVRCenter->click();
-    for (QLineEdit* line : w.txtVRLines) EXPECT_TRUE(line->alignment() & Qt::AlignHCenter);
-    w.optVRLeftjust->click();
-    for (QLineEdit* line : w.txtVRLines) EXPECT_TRUE(line->alignment() & Qt::AlignLeft);
+    control<QRadioButton>("optVRCenter")->click();
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_TRUE(line(i)->alignment() & Qt::AlignHCenter);
+    control<QRadioButton>("optVRLeftjust")->click();
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_TRUE(line(i)->alignment() & Qt::AlignLeft);
 }
 
 TEST_F(Composer, ClearEmptiesTheLinesAndDeselectsBothMedia) {
-    w.txtVRLines[0]->setText("Jane Doe");
-    w.txtVRLines[4]->setText("USA");
-    w.optVREnvelope->click();
-    w.chkBold->click();
-    w.cmdVRClear->click();
-    for (QLineEdit* line : w.txtVRLines) EXPECT_TRUE(line->text().isEmpty());
-    EXPECT_FALSE(w.optVRLabel->isChecked());
-    EXPECT_FALSE(w.optVREnvelope->isChecked());
-    EXPECT_FALSE(w.chkBold->isChecked());
-    EXPECT_TRUE(w.chkBold->isHidden());
-    EXPECT_TRUE(w.cboVREnvelope->isHidden());
-    EXPECT_TRUE(w.lblVRPosition->isHidden());
-    EXPECT_TRUE(w.optVRLeftjust->isChecked());
-    EXPECT_EQ(w.readComposer().EnvelopeSize, "0");
-    EXPECT_EQ(w.readComposer().StartPosition, "0");
+    line(0)->setText("Jane Doe");
+    line(4)->setText("USA");
+    control<QRadioButton>("optVREnvelope")->click();
+    control<QCheckBox>("chkBold")->click();
+    control<QPushButton>("cmdVRClear")->click();
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_TRUE(line(i)->text().isEmpty());
+    EXPECT_FALSE(control<QRadioButton>("optVRLabel")->isChecked());
+    EXPECT_FALSE(control<QRadioButton>("optVREnvelope")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>("chkBold")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>("chkBold")->isHidden());
+    EXPECT_TRUE(control<QComboBox>("cboVREnvelope")->isHidden());
+    EXPECT_TRUE(control<QLabel>("lblVRPosition")->isHidden());
+    EXPECT_TRUE(control<QRadioButton>("optVRLeftjust")->isChecked());
 }
 
 TEST_F(Composer, NonAsciiTextReachesCoreAsWindows1252) {
-    w.txtVRLines[0]->setText(QString::fromUtf8("Zoë Müller €"));
+    line(0)->setText(QString::fromUtf8("Zoë Müller €"));
     EXPECT_EQ(w.readComposer().lines[0], "Zo\xEB M\xFCller \x80");
     // Other scripts in the closest Latin letters; "?" only where nothing fits.
-    w.txtVRLines[1]->setText(QString::fromUtf8("北京 Łódź"));
+    line(1)->setText(QString::fromUtf8("北京 Łódź"));
     EXPECT_EQ(w.readComposer().lines[1],
               "bei jing L\xF3"
               "dz");
-    w.txtVRLines[2]->setText(QString::fromUtf8("a😀b"));
+    line(2)->setText(QString::fromUtf8("a😀b"));
     EXPECT_EQ(w.readComposer().lines[2], "a?b");
 }
 

@@ -1,12 +1,22 @@
 // Printing driven through the main window's real controls and menus.
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
 #include "app/gui/frmVarnel.h"
 #include "contacts/gui/frmEdDelViewContact.h"
 #include "listing/contact_builder.h"
 #include "listing/gui/frmViewAll.h"
 #include "printing/font_metrics.h"
 #include "support/fixed_clock.h"
+#include "support/gui/find_control.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
 #include "support/temp_dir.h"
@@ -25,16 +35,27 @@ protected:
         dialogs.log.clear();
     }
 
+    template <typename Control>
+    Control* control(const char* name) {
+        return testing::findControl<Control>(w, name);
+    }
+
+    QLineEdit* line(std::size_t index) {
+        static const char* const names[] = {"txtVRLine1", "txtVRLine2", "txtVRline3", "txtVRLine4",
+                                            "txtVRLine5"};
+        return control<QLineEdit>(names[index]);
+    }
+
     void type(std::initializer_list<const char*> lines) {
         std::size_t i = 0;
-        for (const char* line : lines) w.txtVRLines[i++]->setText(QString::fromUtf8(line));
+        for (const char* text : lines) line(i++)->setText(QString::fromUtf8(text));
     }
 
     // Label stock at the position entry, with a three-line address.
     void labelsAt(const char* entry) {
         type({"Ann Smith", "12 Main St", "Springfield, IL  62704"});
         dialogs.queueInput(entry);
-        w.optVRLabel->click();
+        control<QRadioButton>("optVRLabel")->click();
         dialogs.log.clear();
     }
 
@@ -55,16 +76,16 @@ protected:
 TEST_F(MainWindowPrinting, ALabelAtPositionFivePrintsWhereTheGridPutsIt) {
     type({"Ann Smith", "12 Main St", "Springfield, IL  62704"});
     dialogs.queueInput("5");
-    w.optVRLabel->click();
-    EXPECT_TRUE(w.optVRLabel->isChecked());
-    EXPECT_EQ(w.lblVRPosition->text(), "Label Position 5");
-    EXPECT_FALSE(w.lblVRPosition->isHidden());
-    EXPECT_EQ(w.txtVRLeftPad->text(), "35");
-    EXPECT_EQ(w.txtVRToppad->text(), "10");
+    control<QRadioButton>("optVRLabel")->click();
+    EXPECT_TRUE(control<QRadioButton>("optVRLabel")->isChecked());
+    EXPECT_EQ(control<QLabel>("lblVRPosition")->text(), "Label Position 5");
+    EXPECT_FALSE(control<QLabel>("lblVRPosition")->isHidden());
+    EXPECT_EQ(control<QLineEdit>("txtVRLeftPad")->text(), "35");
+    EXPECT_EQ(control<QLineEdit>("txtVRToppad")->text(), "10");
     ASSERT_EQ(dialogs.log.size(), 1u);
     EXPECT_EQ(dialogs.log[0].title, "Label position reading L to R");
 
-    w.cmdVRStart->click();
+    control<QPushButton>("cmdVRStart")->click();
     ASSERT_EQ(printer.documents.size(), 1u);
     const auto t = printedTexts(0);
     ASSERT_EQ(t.size(), 3u);
@@ -78,13 +99,12 @@ TEST_F(MainWindowPrinting, ALabelAtPositionFivePrintsWhereTheGridPutsIt) {
         EXPECT_NEAR(t[i].x, 44 * columnWidth(font), 1e-9);
     }
     EXPECT_EQ(dialogs.log.size(), 1u) << "success shows nothing";
-    // The origin fields now hold the print-grid origin of the next position.
-    EXPECT_EQ(w.txtVRLeftPad->text(), "89");
-    EXPECT_EQ(w.txtVRToppad->text(), "9");
+    // The composer still shows its position for the next print.
+    EXPECT_EQ(control<QLabel>("lblVRPosition")->text(), "Label Position 5");
 
     // Bold from the label options, through the File menu this time.
-    w.chkLblBold->click();
-    w.mnuFilePrint->trigger();
+    control<QCheckBox>("chkLblBold")->click();
+    control<QAction>("mnuFilePrint")->trigger();
     ASSERT_EQ(printer.documents.size(), 2u);
     EXPECT_EQ(printedTexts(1)[0].column, 41);
     EXPECT_TRUE(printedTexts(1)[0].font.bold);
@@ -92,10 +112,10 @@ TEST_F(MainWindowPrinting, ALabelAtPositionFivePrintsWhereTheGridPutsIt) {
 
 TEST_F(MainWindowPrinting, ACancelledPositionPromptDeselectsLabelStock) {
     type({"Ann Smith"});
-    w.optVRLabel->click();
-    EXPECT_FALSE(w.optVRLabel->isChecked());
-    EXPECT_TRUE(w.lblVRPosition->isHidden());
-    w.cmdVRStart->click();
+    control<QRadioButton>("optVRLabel")->click();
+    EXPECT_FALSE(control<QRadioButton>("optVRLabel")->isChecked());
+    EXPECT_TRUE(control<QLabel>("lblVRPosition")->isHidden());
+    control<QPushButton>("cmdVRStart")->click();
     EXPECT_TRUE(printer.documents.empty());
     EXPECT_EQ(dialogs.messages().back(), "Media Selection|Select Label stock or Envelope");
 }
@@ -103,11 +123,11 @@ TEST_F(MainWindowPrinting, ACancelledPositionPromptDeselectsLabelStock) {
 TEST_F(MainWindowPrinting, AnEnvelopeOnAnOfficejetGetsItsPaperAndCorrections) {
     printer.device = "HP Officejet 4630";
     type({"Ann Smith", "12 Main St", "Springfield, IL  62704"});
-    w.optVREnvelope->click();
-    w.cboVREnvelope->setCurrentIndex(0);
-    emit w.cboVREnvelope->activated(0);
-    w.chkBold->click();
-    w.cmdVRStart->click();
+    control<QRadioButton>("optVREnvelope")->click();
+    control<QComboBox>("cboVREnvelope")->setCurrentIndex(0);
+    emit control<QComboBox>("cboVREnvelope")->activated(0);
+    control<QCheckBox>("chkBold")->click();
+    control<QPushButton>("cmdVRStart")->click();
     ASSERT_EQ(printer.documents.size(), 1u);
     const Document& doc = printer.documents[0];
     EXPECT_EQ(doc.orientation, Orientation::Landscape);
@@ -119,34 +139,34 @@ TEST_F(MainWindowPrinting, AnEnvelopeOnAnOfficejetGetsItsPaperAndCorrections) {
 }
 
 TEST_F(MainWindowPrinting, ReturnAddressLabelsSwitchModeAndPrintAPage) {
-    w.mnuRetAddress->trigger();
-    EXPECT_FALSE(w.cmdRetAddress->isHidden());
-    EXPECT_TRUE(w.cmdVRStart->isHidden());
-    EXPECT_FALSE(w.optVRLabel->isEnabled());
-    EXPECT_FALSE(w.chkLblItalic->isEnabled());
+    control<QAction>("mnuRetAddress")->trigger();
+    EXPECT_FALSE(control<QPushButton>("cmdRetAddress")->isHidden());
+    EXPECT_TRUE(control<QPushButton>("cmdVRStart")->isHidden());
+    EXPECT_FALSE(control<QRadioButton>("optVRLabel")->isEnabled());
+    EXPECT_FALSE(control<QCheckBox>("chkLblItalic")->isEnabled());
     EXPECT_EQ(dialogs.messages().back(),
               "Instructions|Fill in Lines 1, 2, and 3, then press Print.");
 
     type({"Jo", "12 Main St", "Springfield, IL  62704"});
     dialogs.queueAnswer(Answer::Ok);
     dialogs.queueAnswer(Answer::No);
-    w.cmdRetAddress->click();
+    control<QPushButton>("cmdRetAddress")->click();
     ASSERT_EQ(printer.documents.size(), 1u);
     const Document& doc = printer.documents[0];
     ASSERT_EQ(doc.placements.size(), 240u);
     EXPECT_EQ(doc.placements[1].column, 49);
     EXPECT_EQ(doc.placements[1].font.face, "Microsoft Sans Serif");
-    EXPECT_TRUE(w.cmdRetAddress->isHidden());
-    EXPECT_FALSE(w.cmdVRStart->isHidden());
-    EXPECT_TRUE(w.optVRLabel->isEnabled());
-    EXPECT_TRUE(w.chkLblItalic->isEnabled());
-    EXPECT_TRUE(w.optVRLeftjust->isChecked());
+    EXPECT_TRUE(control<QPushButton>("cmdRetAddress")->isHidden());
+    EXPECT_FALSE(control<QPushButton>("cmdVRStart")->isHidden());
+    EXPECT_TRUE(control<QRadioButton>("optVRLabel")->isEnabled());
+    EXPECT_TRUE(control<QCheckBox>("chkLblItalic")->isEnabled());
+    EXPECT_TRUE(control<QRadioButton>("optVRLeftjust")->isChecked());
 }
 
 TEST_F(MainWindowPrinting, TheMarginsMenuShiftsTheNextPrint) {
     dialogs.queueInput("2");
     dialogs.queueInput("-1");
-    w.mnuAdjustOTF->trigger();
+    control<QAction>("mnuAdjustOTF")->trigger();
     EXPECT_EQ(dialogs.messages().back(),
               "Margin adjustment completed|D O N E !  Margin(s) for On-The-Fly labels adjusted "
               "successfully.");
@@ -154,8 +174,8 @@ TEST_F(MainWindowPrinting, TheMarginsMenuShiftsTheNextPrint) {
 
     type({"Ann Smith"});
     dialogs.queueInput("5");
-    w.optVRLabel->click();
-    w.cmdVRStart->click();
+    control<QRadioButton>("optVRLabel")->click();
+    control<QPushButton>("cmdVRStart")->click();
     ASSERT_EQ(printer.documents.size(), 1u);
     EXPECT_EQ(printer.documents[0].placements.at(0).column, 47);
     EXPECT_EQ(printer.documents[0].placements.at(0).row, 1 + 8);
@@ -165,7 +185,7 @@ TEST_F(MainWindowPrinting, AMarginFileThatCannotBeWrittenShowsTheCommonError) {
     std::filesystem::create_directory(dir / "VRNPARAM.TXT");
     dialogs.queueInput("1");
     dialogs.queueInput("");
-    w.mnuAdjustRA->trigger();
+    control<QAction>("mnuAdjustRA")->trigger();
     ASSERT_FALSE(dialogs.log.empty());
     const ShownBox& box = dialogs.log.back();
     EXPECT_EQ(box.title, "Error");
@@ -178,8 +198,8 @@ TEST_F(MainWindowPrinting, APrinterFailureShowsThePrinterError) {
     printer.failWith = RunError::PrinterError;
     type({"Ann Smith"});
     dialogs.queueInput("1");
-    w.optVRLabel->click();
-    w.cmdVRStart->click();
+    control<QRadioButton>("optVRLabel")->click();
+    control<QPushButton>("cmdVRStart")->click();
     EXPECT_EQ(dialogs.messages().back(), "Printer error|A printer problem exists.  Check printer.");
     EXPECT_EQ(printer.aborts, 1);
 }
@@ -196,9 +216,9 @@ TEST_F(MainWindowPrinting, ThePreviewShowsTheDocumentAndPrintsOnlyWhenAsked) {
         const std::size_t before = printer.documents.size();
         printer.previewAnswers.push_back(c.print);
         if (std::string(c.how) == "button") {
-            w.cmdVRPreview->click();
+            control<QPushButton>("cmdVRPreview")->click();
         } else {
-            w.mnuFilePreview->trigger();
+            control<QAction>("mnuFilePreview")->trigger();
         }
         ASSERT_FALSE(printer.previews.empty()) << c.how;
         const Document& shown = printer.previews.back();
@@ -214,17 +234,18 @@ TEST_F(MainWindowPrinting, ThePreviewShowsTheDocumentAndPrintsOnlyWhenAsked) {
         EXPECT_EQ(printer.dialogs.size(), c.print ? 1u : 0u) << c.how;
     }
     // The preview left the composer as it was: the next print starts at 4 again.
-    EXPECT_EQ(w.lblVRPosition->text(), "Label Position 4-6");
+    EXPECT_EQ(control<QLabel>("lblVRPosition")->text(), "Label Position 4-6");
 }
 
 TEST_F(MainWindowPrinting, ReturnAddressModePreviewsTheReturnLabels) {
-    w.mnuRetAddress->trigger();  // no lines yet: switches into return-address mode
-    ASSERT_FALSE(w.cmdRetAddress->isHidden());
-    w.txtVRLines[0]->setText("Margaret A. Whitfield");
-    w.txtVRLines[1]->setText("1234 Maple Grove Avenue");
-    w.txtVRLines[2]->setText("Springfield, IL  62704");
+    control<QAction>("mnuRetAddress")
+        ->trigger();  // no lines yet: switches into return-address mode
+    ASSERT_FALSE(control<QPushButton>("cmdRetAddress")->isHidden());
+    line(0)->setText("Margaret A. Whitfield");
+    line(1)->setText("1234 Maple Grove Avenue");
+    line(2)->setText("Springfield, IL  62704");
     printer.previewAnswers.push_back(false);
-    w.cmdVRPreview->click();
+    control<QPushButton>("cmdVRPreview")->click();
     ASSERT_EQ(printer.previews.size(), 1u);
     EXPECT_EQ(printer.previews[0].stock.name, "Avery 5167");
     EXPECT_EQ(printer.previews[0].placements.size(), 240u);
@@ -237,7 +258,7 @@ TEST_F(MainWindowPrinting, CalibrationIsKeptPerPrinterAndMovesEveryDocument) {
     dialogs.queueInput("12");
     dialogs.queueInput("abc");  // refused, asked again
     dialogs.queueInput("-5");
-    w.mnuCalibrate->trigger();
+    control<QAction>("mnuCalibrate")->trigger();
     std::vector<std::string> presets;
     for (const auto& box : dialogs.log) {
         if (box.kind == testing::ShownBox::Input) presets.push_back(box.preset);
@@ -247,14 +268,14 @@ TEST_F(MainWindowPrinting, CalibrationIsKeptPerPrinterAndMovesEveryDocument) {
     EXPECT_EQ(dialogs.settings["Varnel/Printer Calibration/Office Laser"], "12 -5");
 
     dialogs.log.clear();
-    w.mnuCalibrate->trigger();  // Cancel at once: the stored values stay
+    control<QAction>("mnuCalibrate")->trigger();  // Cancel at once: the stored values stay
     ASSERT_FALSE(dialogs.log.empty());
     EXPECT_EQ(dialogs.log[0].preset, "12");
     EXPECT_EQ(dialogs.settings["Varnel/Printer Calibration/Office Laser"], "12 -5");
 
     labelsAt("7");
     printer.previewAnswers.push_back(true);
-    w.cmdVRPreview->click();
+    control<QPushButton>("cmdVRPreview")->click();
     ASSERT_EQ(printer.previews.size(), 1u);
     ASSERT_EQ(printer.documents.size(), 1u);
     for (const Document* d : {&printer.previews[0], &printer.documents[0]}) {
@@ -263,20 +284,20 @@ TEST_F(MainWindowPrinting, CalibrationIsKeptPerPrinterAndMovesEveryDocument) {
     }
     // Another printer has its own (none).
     printer.device = "Shipping Desk";
-    w.cmdVRStart->click();
+    control<QPushButton>("cmdVRStart")->click();
     ASSERT_EQ(printer.documents.size(), 2u);
     EXPECT_EQ(printer.documents[1].shiftX, 0);
 }
 
 TEST_F(MainWindowPrinting, TheOrientationIsTheEnvelopesChoice) {
     labelsAt("1");
-    EXPECT_FALSE(w.frPortLand->isEnabled());
-    EXPECT_TRUE(w.optPortrait->isChecked());
-    w.optVREnvelope->click();
-    EXPECT_TRUE(w.frPortLand->isEnabled());
-    EXPECT_TRUE(w.optLandscape->isChecked());
-    w.cmdVRClear->click();
-    EXPECT_TRUE(w.frPortLand->isEnabled());
+    EXPECT_FALSE(control<QGroupBox>("frPortLand")->isEnabled());
+    EXPECT_TRUE(control<QRadioButton>("optPortrait")->isChecked());
+    control<QRadioButton>("optVREnvelope")->click();
+    EXPECT_TRUE(control<QGroupBox>("frPortLand")->isEnabled());
+    EXPECT_TRUE(control<QRadioButton>("optLandscape")->isChecked());
+    control<QPushButton>("cmdVRClear")->click();
+    EXPECT_TRUE(control<QGroupBox>("frPortLand")->isEnabled());
 }
 
 TEST_F(MainWindowPrinting, TheAlignmentPageDrawsEveryLabelOfTheChosenSheet) {
@@ -285,8 +306,8 @@ TEST_F(MainWindowPrinting, TheAlignmentPageDrawsEveryLabelOfTheChosenSheet) {
         const char* stock;
         std::size_t labels;
     };
-    for (const Case c :
-         {Case{w.mnuAlign5160, "Avery 5160", 30}, Case{w.mnuAlign5167, "Avery 5167", 80}}) {
+    for (const Case c : {Case{control<QAction>("mnuAlign5160"), "Avery 5160", 30},
+                         Case{control<QAction>("mnuAlign5167"), "Avery 5167", 80}}) {
         printer.documents.clear();
         c.item->trigger();
         ASSERT_EQ(printer.documents.size(), 1u) << c.stock;
