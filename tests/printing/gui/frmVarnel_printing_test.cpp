@@ -16,6 +16,7 @@
 #include "listing/gui/frmViewAll.h"
 #include "printing/font_metrics.h"
 #include "support/fixed_clock.h"
+#include "support/gui/composer_controls.h"
 #include "support/gui/find_control.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
@@ -40,11 +41,7 @@ protected:
         return testing::findControl<Control>(w, name);
     }
 
-    QLineEdit* line(std::size_t index) {
-        static const char* const names[] = {"txtVRLine1", "txtVRLine2", "txtVRline3", "txtVRLine4",
-                                            "txtVRLine5"};
-        return control<QLineEdit>(names[index]);
-    }
+    QLineEdit* line(std::size_t index) { return testing::composerLine(w, index); }
 
     void type(std::initializer_list<const char*> lines) {
         std::size_t i = 0;
