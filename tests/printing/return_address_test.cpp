@@ -165,6 +165,36 @@ TEST_F(ReturnAddress, CopiesAreSeparatePagesAndYesPrintsTheSequenceAgain) {
     EXPECT_TRUE(v.labelStylesEnabled);
     EXPECT_EQ(s.alignment, Alignment::Left);
     EXPECT_FALSE(s.envelopeBold);
+    EXPECT_TRUE(v.envelopeStylesVisible) << "Envelope is still chosen";
+}
+
+// After a printed sheet the composer's Print button is back, but the media
+// and label styles stay locked until the user wants no more sheets.
+TEST_F(ReturnAddress, AnotherSheetCancelledKeepsTheChoicesLocked) {
+    ComposerModel s = returnComposer();
+    enterReturnAddressMode(s);
+    printer.answerCopies(1);
+    printer.answerCancel();
+    dialogs.queueAnswer(Answer::Ok);   // load printer
+    dialogs.queueAnswer(Answer::Yes);  // another page
+    printReturnAddressLabels(s, dialogs, printer, dir.path());
+    EXPECT_EQ(printer.documents.size(), 1u);
+    const ComposerView v = composerView(s);
+    EXPECT_TRUE(v.printVisible);
+    EXPECT_FALSE(v.returnAddressPrintVisible);
+    EXPECT_FALSE(v.mediaEnabled);
+    EXPECT_FALSE(v.labelStylesEnabled);
+
+    // Started outside the mode, a printed sheet locks nothing.
+    ComposerModel plain = returnComposer();
+    printer.answerCopies(1);
+    printer.answerCancel();
+    dialogs.queueAnswer(Answer::Ok);
+    dialogs.queueAnswer(Answer::Yes);
+    printReturnAddressLabels(plain, dialogs, printer, dir.path());
+    EXPECT_EQ(printer.documents.size(), 2u);
+    EXPECT_TRUE(composerView(plain).mediaEnabled);
+    EXPECT_TRUE(composerView(plain).printVisible);
 }
 
 TEST_F(ReturnAddress, CancelInTheDialogEndsSilentlyInTheSameMode) {
