@@ -107,20 +107,15 @@ void verticalRuler(Document& doc, double x, double length) {
 
 Document samplePrint(const LabelSheet& sheet, const MarginShifts& shifts,
                      std::string_view deviceName) {
-    ComposerState s;
-    s.optVRLeftjust = true;
+    ComposerModel s;
     if (sheet.count() == kAvery5167.count()) {
         s.lines = {"Line 1 of 3", "Line 2 of 3", "Line 3 of 3", "", ""};
         return returnAddressPage(s, shifts);
     }
     s.lines = {"Line 1 of 5", "Line 2 of 5", "Line 3 of 5", "Line 4 of 5", "Line 5 of 5"};
-    s.optVRLabel = true;
-    s.optPortrait = true;
-    s.StartPosition = std::to_string(1);
-    s.LabelCount = 30;
-    const GridOrigin first = printGridOrigin(1, false, isHpFamily(deviceName));
-    s.txtVRLeftPad = std::to_string(first.column);
-    s.txtVRToppad = std::to_string(first.row);
+    s.media = Media::Label;
+    s.run = LabelRun{1, 30, 30};
+    s.origin = printGridOrigin(1, false, isHpFamily(deviceName));
     return printOne(s, shifts, {}, deviceName);
 }
 

@@ -5,7 +5,6 @@
 #include "printing/label_stock.h"
 #include "printing/page_geometry.h"
 #include "printing/sheet_labels.h"
-#include "text/numbers.h"
 
 namespace varnel {
 
@@ -17,17 +16,16 @@ constexpr double kEnvelopeSide = 0.5 * kPointsPerInch;
 // Rows the HP family's envelope sits higher than other printers put it.
 constexpr int kHpRows = 2;
 
-int envelopeSize(const ComposerState& state) {
-    const double size = leadingNumber(state.EnvelopeSize);
-    return size >= 1 && size <= 6 ? static_cast<int>(size) : 1;
+int envelopeSize(const ComposerModel& model) {
+    return model.envelopeSize >= 1 && model.envelopeSize <= 6 ? model.envelopeSize : 1;
 }
 
 }  // namespace
 
-Stock layOutEnvelope(TextPage& page, const ComposerState& state, const MarginShifts& envelope,
+Stock layOutEnvelope(TextPage& page, const ComposerModel& model, const MarginShifts& envelope,
                      std::string_view deviceName) {
-    if (state.chkBold) page.setBold(true);
-    if (state.chkLargeFont) {
+    if (model.envelopeBold) page.setBold(true);
+    if (model.envelopeLarge) {
         page.setFace("Trebuchet MS");
         page.setSize(14);
         page.setItalic(true);
@@ -35,16 +33,16 @@ Stock layOutEnvelope(TextPage& page, const ComposerState& state, const MarginShi
         page.setFace("Verdana");
         page.setItalic(false);
     }
-    if (!state.chkBold) page.setBold(false);
+    if (!model.envelopeBold) page.setBold(false);
 
-    int x = originColumn(state, envelope);
-    int y = originRow(state, envelope);
+    int x = originColumn(model.origin, envelope);
+    int y = originRow(model.origin, envelope);
     // Larger and bolder rows would push the block down and right; these
     // corrections keep it where the plain font puts it. Five rows of the large
     // font keep its top (bold's row included) inside the area a post office
     // reads on a #10 envelope.
-    if (state.chkBold) y -= 1;
-    if (state.chkLargeFont) {
+    if (model.envelopeBold) y -= 1;
+    if (model.envelopeLarge) {
         x -= 6;
         y -= 5;
     }
@@ -52,17 +50,18 @@ Stock layOutEnvelope(TextPage& page, const ComposerState& state, const MarginShi
     if (hp) y -= kHpRows;
 
     const double lift = hp ? kHpRows * rowHeight(page.font()) : 0.0;
-    Stock stock = envelopeStock(envelopeSize(state), page.orientation(), lift);
+    Stock stock = envelopeStock(envelopeSize(model), page.orientation(), lift);
     // The ENVELOPE left shift says where this printer puts the envelope.
     const double side = kEnvelopeSide + kGlyphOverhang;
     const double shift = envelope.left * columnWidth(page.font());
     page.setRoom(stock.medium.x + shift + side - kPrintableOffsetX,
                  stock.medium.right() + shift - side - kPrintableOffsetX, 0);
 
-    page.setCentring(state.optVRCenter);
+    const bool centred = model.alignment == Alignment::Centred;
+    page.setCentring(centred);
     for (int i = 0; i < y; ++i) page.newLine();
-    for (const std::string& line : state.lines) {
-        if (state.optVRCenter) {
+    for (const std::string& line : model.lines) {
+        if (centred) {
             page.printLine({Tab(x - 6), Spc(centringBlanks(line.size(), 18)), line});
         } else {
             page.printLine({Tab(x), line});

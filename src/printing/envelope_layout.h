@@ -14,7 +14,7 @@ namespace varnel {
 // five lines, kept 1/2 in inside the envelope's sides. The caller has set
 // orientation, size and paper and printed the first empty line. Returns the
 // envelope as it lies on the page.
-Stock layOutEnvelope(TextPage& page, const ComposerState& state, const MarginShifts& envelope,
+Stock layOutEnvelope(TextPage& page, const ComposerModel& model, const MarginShifts& envelope,
                      std::string_view deviceName);
 
 }  // namespace varnel

@@ -1,6 +1,6 @@
 #include "printing/label_position.h"
 
-#include <cmath>
+#include <algorithm>
 
 #include "printing/label_grid.h"
 #include "text/numbers.h"
@@ -26,9 +26,10 @@ double lastTwoValue(const std::string& e) {
                                        : std::string_view(e).substr(e.size() - 2));
 }
 
-void setOrigin(ComposerState& state, GridOrigin origin) {
-    state.txtVRLeftPad = std::to_string(origin.column);
-    state.txtVRToppad = std::to_string(origin.row);
+// A position piece of an entry as a whole number; the checks only need to
+// know it lies beyond the sheet.
+int positionNumber(std::string_view piece) {
+    return static_cast<int>(std::clamp(leadingNumber(piece), -1000.0, 1000.0));
 }
 
 // The checks of the entry before it is split; false after a refusal.
@@ -62,56 +63,50 @@ std::string cleanPositionEntry(const std::string& answer) {
     return std::string(trimSpaces(out));
 }
 
-bool parseLabelRange(ComposerState& state, Dialogs& dialogs) {
-    const std::string e = state.StartPosition;
-    if (e.size() <= 2) {
-        state.LabelCount = 1;
+bool parseLabelRange(const std::string& e, LabelRun& run, Dialogs& dialogs) {
+    if (e.size() <= 2 || e.size() > 5) {
+        // The prompt refuses entries longer than 5; there is nothing to split.
+        run.start = positionNumber(e);
+        if (e.size() <= 2) run.count = 1;
         return true;
     }
-    if (e.size() > 5) return true;  // the prompt refuses these; nothing to split
     const std::string start = e.size() == 5 ? e.substr(0, 2) : e.substr(0, 1);
     const std::string end = e.size() == 3 ? e.substr(2, 1) : e.substr(e.size() - 2);
-    const double first = leadingNumber(start);
-    const double last = leadingNumber(end);
+    const int first = positionNumber(start);
+    const int last = positionNumber(end);
     if (last < first) {
         refuse(dialogs, "Try again", "Label starting position cannot exceed ending position.");
         return false;
     }
-    state.StartPosition = start;
-    state.EndPosition = end;
-    state.LabelCount = toInt16(last - first + 1);
+    run.start = first;
+    run.end = last;
+    run.count = toInt16(last - first + 1);
     return true;
 }
 
-void labelPositionPrompt(ComposerState& state, Dialogs& dialogs) {
+void labelPositionPrompt(ComposerModel& model, Dialogs& dialogs) {
     for (;;) {
         const std::string e = cleanPositionEntry(dialogs.inputBox(kPromptTitle, kPrompt, "1"));
-        state.StartPosition = e;
-        state.PositionEntry = e;
+        LabelRun run = model.run;
         if (!entryAccepted(e, dialogs)) continue;
-        if (!parseLabelRange(state, dialogs)) continue;
+        if (!parseLabelRange(e, run, dialogs)) continue;
 
-        const double s = leadingNumber(state.StartPosition);
-        if (s >= 1 && s <= 30 && s == std::floor(s)) {
-            setOrigin(state, composerGridOrigin(static_cast<int>(s)));
-        }
+        const int s = run.start;
+        if (s >= 1 && s <= 30) model.origin = composerGridOrigin(s);
         if (s > 30) {
             refuse(dialogs, "Enter a number between 1 and 30", "Cannot be greater than 30",
                    Icon::Warning);
             continue;
         }
+        model.run = run;
         if (s >= 1) {
-            state.lblVRPositionVisible = true;
-            state.lblVRPosition = "Label Position " + state.PositionEntry;
-            state.focus = "cmdVRStart";
+            model.labelPosition = e;
+            model.focus = ComposerField::Print;
         } else {
             // 0, an empty answer, Cancel, or a start below 1: no label position.
-            state.lblVRPositionVisible = false;
-            state.lblVRPosition.clear();
-            state.optVRLabel = false;
-            state.optVREnvelope = false;
-            state.txtVRLeftPad = "2";
-            state.txtVRToppad = "3";
+            model.labelPosition.clear();
+            model.media = Media::None;
+            model.origin = GridOrigin{2, 3};
         }
         return;
     }

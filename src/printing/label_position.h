@@ -9,17 +9,16 @@
 
 namespace varnel {
 
-// The prompt, asked again after every refusal. Sets PositionEntry,
-// StartPosition, EndPosition, LabelCount, the composer-grid origin and
-// lblVRPosition; an entry naming no position (0, empty, Cancel) deselects both
-// media options, hides lblVRPosition and restores the origin 2/3.
+// The prompt, asked again after every refusal. Sets the label position, its
+// run and the composer-grid origin; an entry naming no position (0, empty,
+// Cancel) deselects both media options and restores the origin 2/3.
 // The main window calls it at the end of the "Label stock" click.
-void labelPositionPrompt(ComposerState& state, Dialogs& dialogs);
+void labelPositionPrompt(ComposerModel& model, Dialogs& dialogs);
 
-// Splits StartPosition by its length into StartPosition, EndPosition and
-// LabelCount. A refused entry beeps, shows its message and returns false,
-// leaving the state as it was.
-bool parseLabelRange(ComposerState& state, Dialogs& dialogs);
+// Splits a cleaned entry by its length into the run's start, end and count.
+// A refused entry beeps, shows its message and returns false, leaving the
+// run as it was.
+bool parseLabelRange(const std::string& entry, LabelRun& run, Dialogs& dialogs);
 
 // The answer with every blank and full stop removed.
 std::string cleanPositionEntry(const std::string& answer);

@@ -37,12 +37,11 @@ std::string oneContactCityLine(const OneContactFields& fields) {
     return cityLine(trimmedFields(fields));
 }
 
-void fillOneContactLabel(ComposerState& composer, const OneContactFields& fields) {
+void fillOneContactLabel(ComposerModel& composer, const OneContactFields& fields) {
     const OneContactFields f = trimmedFields(fields);
     auto& lines = composer.lines;
-    composer.focus = "txtVRLine1";
-    composer.chkBold = false;
-    composer.chkBoldVisible = false;
+    composer.focus = ComposerField::Line1;
+    composer.envelopeBold = false;
 
     lines[0] = nameLine(f);
     const std::string city = f.city.empty() ? std::string() : cityLine(f);

@@ -22,6 +22,6 @@ std::string oneContactCityLine(const OneContactFields& fields);
 
 // Fills the five lines, clears and hides "Bold" and asks for the focus on
 // line 1; every other composer choice stays as it was.
-void fillOneContactLabel(ComposerState& composer, const OneContactFields& fields);
+void fillOneContactLabel(ComposerModel& composer, const OneContactFields& fields);
 
 }  // namespace varnel

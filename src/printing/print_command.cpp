@@ -8,7 +8,6 @@
 #include "printing/printer_error.h"
 #include "printing/sheet_labels.h"
 #include "printing/text_page.h"
-#include "text/numbers.h"
 #include "text/run_error.h"
 
 namespace varnel {
@@ -25,40 +24,38 @@ bool refused(Dialogs& dialogs, const char* title, const char* text) {
     return true;
 }
 
-bool checksFail(const ComposerState& s, Dialogs& dialogs) {
+bool checksFail(const ComposerModel& m, Dialogs& dialogs) {
     bool anyLine = false;
-    for (const std::string& line : s.lines) anyLine = anyLine || !line.empty();
+    for (const std::string& line : m.lines) anyLine = anyLine || !line.empty();
     if (!anyLine) return refused(dialogs, "Missing Data", "No information entered");
-    if (!s.optVRLabel && !s.optVREnvelope) {
+    if (m.media == Media::None) {
         return refused(dialogs, "Media Selection", "Select Label stock or Envelope");
     }
-    if (s.optVREnvelope && leadingNumber(s.EnvelopeSize) == 0) {
+    if (m.media == Media::Envelope && m.envelopeSize == 0) {
         return refused(dialogs, "Envelope Size", "Select Envelope size");
-    }
-    if (!s.optVRLeftjust && !s.optVRCenter) {
-        return refused(dialogs, "Text Alignment", "Select Left-Justified or Centered");
     }
     return false;
 }
 
-// The start of a label run: StartPosition from the entry and its print-grid origin.
-bool startLabelRun(ComposerState& s, Dialogs& dialogs, std::string_view device) {
-    s.StartPosition = s.PositionEntry;
-    if (!parseLabelRange(s, dialogs)) return false;
-    const double start = leadingNumber(s.StartPosition);
-    if (start >= 1 && start <= 30) setPrintGridOrigin(s, static_cast<int>(start), device);
+// The start of a label run: the run from the entry and its print-grid origin.
+bool startLabelRun(ComposerModel& printed, const std::string& entry, Dialogs& dialogs,
+                   std::string_view device) {
+    if (!parseLabelRange(entry, printed.run, dialogs)) return false;
+    const int start = printed.run.start;
+    if (start >= 1 && start <= 30) {
+        printed.origin = printGridOrigin(start, printed.labelBold, isHpFamily(device));
+    }
     return true;
 }
 
 }  // namespace
 
-Document printOne(ComposerState& state, const MarginShifts& onTheFly, const MarginShifts& envelope,
-                  std::string_view deviceName) {
+Document printOne(const ComposerModel& m, const MarginShifts& onTheFly,
+                  const MarginShifts& envelope, std::string_view deviceName) {
     TextPage page(kStartFont);
-    if (state.optVREnvelope) state.LabelCount = 1;
     // The 30-up sheet only fits the page upright; the orientation choice is
     // the envelope's.
-    if (state.optPortrait || state.optVRLabel) {
+    if (m.orientation == Orientation::Portrait || m.media == Media::Label) {
         page.setOrientation(Orientation::Portrait);
         page.setSize(9);
     } else {
@@ -66,16 +63,16 @@ Document printOne(ComposerState& state, const MarginShifts& onTheFly, const Marg
         page.setSize(11);
     }
     if (takesHpPaperSize(deviceName)) {
-        if (state.optVREnvelope) page.setPaper(PaperSize::Envelope10);
-        if (state.optVRLabel) page.setPaper(PaperSize::Letter);
+        if (m.media == Media::Envelope) page.setPaper(PaperSize::Envelope10);
+        if (m.media == Media::Label) page.setPaper(PaperSize::Letter);
     }
     page.newLine();
     page.setFace("Verdana");
     Stock stock;
-    if (state.optVREnvelope) {
-        stock = layOutEnvelope(page, state, envelope, deviceName);
+    if (m.media == Media::Envelope) {
+        stock = layOutEnvelope(page, m, envelope, deviceName);
     } else {
-        layOutSheetLabels(page, state, onTheFly, deviceName);
+        layOutSheetLabels(page, m, onTheFly, deviceName);
         stock = sheetStock(kAvery5160);
     }
     Document doc = page.finish();
@@ -83,7 +80,7 @@ Document printOne(ComposerState& state, const MarginShifts& onTheFly, const Marg
     return doc;
 }
 
-void printComposer(ComposerState& state, Dialogs& dialogs, Printer& printer,
+void printComposer(ComposerModel& model, Dialogs& dialogs, Printer& printer,
                    const std::filesystem::path& programFolder, PrintMode mode,
                    std::string_view fileTitle) {
     try {
@@ -91,22 +88,26 @@ void printComposer(ComposerState& state, Dialogs& dialogs, Printer& printer,
             readMarginShifts(programFolder, marginKey(MarginKind::OnTheFly));
         const MarginShifts envelope =
             readMarginShifts(programFolder, marginKey(MarginKind::Envelope));
-        if (checksFail(state, dialogs)) return;
+        if (checksFail(model, dialogs)) return;
 
-        if (state.optVRLabel && state.lblVRPosition.empty()) {
+        if (model.media == Media::Label && model.labelPosition.empty()) {
             // No position chosen yet: ask for it rather than print somewhere.
-            labelPositionPrompt(state, dialogs);
-            if (!state.optVRLabel || state.lblVRPosition.empty()) return;
+            labelPositionPrompt(model, dialogs);
+            if (model.media != Media::Label || model.labelPosition.empty()) return;
         }
-        const bool labelMode = state.optVRLabel && !state.lblVRPosition.empty();
-        if (labelMode && !startLabelRun(state, dialogs, printer.deviceName())) return;
+        const bool labelMode = model.media == Media::Label;
+        // What is printed: the composer with the run's origin; the composer
+        // itself keeps its choices.
+        ComposerModel printed = model;
+        if (labelMode &&
+            !startLabelRun(printed, model.labelPosition, dialogs, printer.deviceName())) {
+            return;
+        }
         const std::string title =
-            documentTitle(state.optVREnvelope ? "Envelope" : "Mailing labels", fileTitle);
+            documentTitle(labelMode ? "Mailing labels" : "Envelope", fileTitle);
 
         if (mode == PrintMode::Preview) {
-            // The preview prints nothing, so the composer is left as it was.
-            ComposerState shown = state;
-            Document doc = printOne(shown, onTheFly, envelope, printer.deviceName());
+            Document doc = printOne(printed, onTheFly, envelope, printer.deviceName());
             doc.title = title;
             if (!previewAccepted(std::move(doc), dialogs, printer)) return;
         }
@@ -119,14 +120,15 @@ void printComposer(ComposerState& state, Dialogs& dialogs, Printer& printer,
         for (int copy = 0; copy < answer.copies; ++copy) {
             // Each copy restarts at the entered position, on the printer chosen
             // in the dialog.
-            if (labelMode && !startLabelRun(state, dialogs, printer.deviceName())) return;
-            const ComposerState before = state;
-            Document doc = printOne(state, onTheFly, envelope, printer.deviceName());
-            doc.title = title;
-            if (copy == 0 && !cutLinesAccepted(doc, dialogs)) {
-                state = before;
+            if (labelMode &&
+                !startLabelRun(printed, model.labelPosition, dialogs, printer.deviceName())) {
                 return;
             }
+            Document doc = printOne(printed, onTheFly, envelope, printer.deviceName());
+            doc.title = title;
+            if (copy == 0 && !cutLinesAccepted(doc, dialogs)) return;
+            // A printed label run takes the envelope's Bold away.
+            if (labelMode) model.envelopeBold = false;
             submitCalibrated(std::move(doc), dialogs, printer);
         }
     } catch (const RunError&) {

@@ -17,14 +17,13 @@ namespace varnel {
 // printing failure aborts the document and shows "Printer error". Lines cut
 // to fit their label are named before anything prints. `fileTitle` (the open
 // contact file) goes into the document's title.
-void printComposer(ComposerState& state, Dialogs& dialogs, Printer& printer,
+void printComposer(ComposerModel& model, Dialogs& dialogs, Printer& printer,
                    const std::filesystem::path& programFolder, PrintMode mode = PrintMode::Print,
                    std::string_view fileTitle = {});
 
 // One printed document of labels or of one envelope, from the composer as it
-// stands (origin fields, StartPosition, LabelCount), which it updates as the
-// printer would leave it.
-Document printOne(ComposerState& state, const MarginShifts& onTheFly, const MarginShifts& envelope,
-                  std::string_view deviceName);
+// stands (origin, label run).
+Document printOne(const ComposerModel& model, const MarginShifts& onTheFly,
+                  const MarginShifts& envelope, std::string_view deviceName);
 
 }  // namespace varnel

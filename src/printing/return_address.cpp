@@ -38,31 +38,21 @@ double spacerSize() {
 
 }  // namespace
 
-void enterReturnAddressMode(ComposerState& s) {
-    s.cmdRetAddressVisible = true;
-    s.cmdVRStartVisible = false;
-    s.optVRLabelEnabled = false;
-    s.optVREnvelopeEnabled = false;
-    s.chkLblBoldEnabled = false;
-    s.chkLblItalicEnabled = false;
-    s.chkLblBold = false;
-    s.chkLblItalic = false;
+void enterReturnAddressMode(ComposerModel& m) {
+    m.returnAddress = ReturnAddressStep::EnterLines;
+    m.labelBold = false;
+    m.labelItalic = false;
 }
 
-void leaveReturnAddressMode(ComposerState& s) {
-    s.optVRLabelEnabled = true;
-    s.optVREnvelopeEnabled = true;
-    s.chkLblBoldEnabled = true;
-    s.chkLblItalicEnabled = true;
-    s.chkLblBold = false;
-    s.chkLblItalic = false;
-    s.optVRLeftjust = true;
-    s.optVRCenter = false;
-    s.linesCentered = false;
+void leaveReturnAddressMode(ComposerModel& m) {
+    m.returnAddress = ReturnAddressStep::Off;
+    m.labelBold = false;
+    m.labelItalic = false;
+    m.alignment = Alignment::Left;
 }
 
-Document returnAddressPage(ComposerState& state, const MarginShifts& shifts) {
-    TextPage page(labelFont(state.chkLblItalic));
+Document returnAddressPage(const ComposerModel& model, const MarginShifts& shifts) {
+    TextPage page(labelFont(model.labelItalic));
     page.setOrientation(Orientation::Portrait);
     const int topRows = shifts.top > 0 ? 5 : shifts.top == 0 ? 4 : 3;
     for (int i = 0; i < topRows; ++i) page.newLine();
@@ -74,29 +64,26 @@ Document returnAddressPage(ComposerState& state, const MarginShifts& shifts) {
     page.setFace(kLabelFace);
     page.setSize(8);
     page.setBold(false);
-    state.chkBold = false;
-    state.chkBoldVisible = false;
 
-    page.setCentring(state.optVRCenter);
+    const bool left = model.alignment == Alignment::Left;
+    page.setCentring(!left);
     for (int row = 0; row < kLabelRows; ++row) {
         page.setFace(kLabelFace);
         page.setSize(8);
-        if (state.optVRLeftjust || state.optVRCenter) {
-            for (std::size_t i = 0; i < 3; ++i) {
-                const std::string& line = state.lines[i];
-                // Lines longer than 24 characters give no blanks rather than fewer.
-                const int blanks = state.optVRLeftjust ? 0 : centringBlanks(line.size(), 12);
-                for (std::size_t c = 0; c < kColumns.size(); ++c) {
-                    page.tab(shifts.left + kColumns[c]);
-                    // Every label carries the same lines: a cut line is cut on all.
-                    // The left shift says where this printer puts the labels.
-                    const RectPt label = labelRect(kAvery5167, row * 4 + static_cast<int>(c) + 1);
-                    page.setLabelRoom(label.moved(shifts.left * columnWidth(page.font()), 0), 0);
-                    if (!state.optVRLeftjust) page.spc(blanks);
-                    page.text(line);
-                }
-                page.newLine();
+        for (std::size_t i = 0; i < 3; ++i) {
+            const std::string& line = model.lines[i];
+            // Lines longer than 24 characters give no blanks rather than fewer.
+            const int blanks = left ? 0 : centringBlanks(line.size(), 12);
+            for (std::size_t c = 0; c < kColumns.size(); ++c) {
+                page.tab(shifts.left + kColumns[c]);
+                // Every label carries the same lines: a cut line is cut on all.
+                // The left shift says where this printer puts the labels.
+                const RectPt label = labelRect(kAvery5167, row * 4 + static_cast<int>(c) + 1);
+                page.setLabelRoom(label.moved(shifts.left * columnWidth(page.font()), 0), 0);
+                if (!left) page.spc(blanks);
+                page.text(line);
             }
+            page.newLine();
         }
         page.clearRoom();
         page.setFace("Courier New");
@@ -110,7 +97,7 @@ Document returnAddressPage(ComposerState& state, const MarginShifts& shifts) {
     return doc;
 }
 
-void printReturnAddressLabels(ComposerState& state, Dialogs& dialogs, Printer& printer,
+void printReturnAddressLabels(ComposerModel& model, Dialogs& dialogs, Printer& printer,
                               const std::filesystem::path& programFolder, PrintMode mode,
                               std::string_view fileTitle) {
     try {
@@ -121,26 +108,25 @@ void printReturnAddressLabels(ComposerState& state, Dialogs& dialogs, Printer& p
                             "Prints 80 return address labels on Avery 5167 [1/2 inch x 1 3/4 "
                             "inch] labels",
                             Icon::Information);
-            const auto& l = state.lines;
+            const auto& l = model.lines;
             if (l[0].empty() && l[1].empty() && l[2].empty()) {
                 dialogs.beep();
                 dialogs.message("Instructions", "Fill in Lines 1, 2, and 3, then press Print.",
                                 Icon::Exclamation);
-                enterReturnAddressMode(state);
+                enterReturnAddressMode(model);
                 return;
             }
             if (!l[3].empty() || !l[4].empty()) {
                 dialogs.beep();
                 dialogs.message("Small label can fit only 3 lines", "Leave Lines 4 and 5 blank",
                                 Icon::Exclamation);
-                state.focus = "txtVRLine4";
+                model.focus = ComposerField::Line4;
                 return;
             }
 
             const std::string title = documentTitle("Return address labels", fileTitle);
             if (mode == PrintMode::Preview) {
-                ComposerState shown = state;
-                Document doc = returnAddressPage(shown, shifts);
+                Document doc = returnAddressPage(model, shifts);
                 doc.title = title;
                 if (!previewAccepted(std::move(doc), dialogs, printer)) return;
             }
@@ -148,20 +134,25 @@ void printReturnAddressLabels(ComposerState& state, Dialogs& dialogs, Printer& p
             options.printToFileDisabled = true;
             const PrintDialogResult answer = printer.showPrintDialog(options);
             if (answer.cancelled) return;
+            // A printed sheet takes the envelope's Bold away.
+            model.envelopeBold = false;
             for (int copy = 0; copy < answer.copies; ++copy) {
-                Document doc = returnAddressPage(state, shifts);
+                Document doc = returnAddressPage(model, shifts);
                 doc.title = title;
                 if (copy == 0 && !cutLinesAccepted(doc, dialogs)) return;
                 submitCalibrated(std::move(doc), dialogs, printer);
             }
 
-            state.cmdRetAddressVisible = false;
-            state.cmdVRStartVisible = true;
+            // The composer's own Print button comes back; the styles stay
+            // locked until the user is done.
+            if (model.returnAddress == ReturnAddressStep::EnterLines) {
+                model.returnAddress = ReturnAddressStep::Printed;
+            }
             const Answer again = dialogs.messageBox(
                 "Completed", "Done!  Do you want to print another page of Return Address Labels?",
                 Icon::None, Buttons::YesNoCancel);
             if (again != Answer::Yes) {
-                leaveReturnAddressMode(state);
+                leaveReturnAddressMode(model);
                 return;
             }
         }

@@ -14,17 +14,17 @@ namespace varnel {
 
 // The command of cmdRetAddress and File > Return Address Labels, with its
 // "print another page" loop and the switch into and out of return-address mode.
-void printReturnAddressLabels(ComposerState& state, Dialogs& dialogs, Printer& printer,
+void printReturnAddressLabels(ComposerModel& model, Dialogs& dialogs, Printer& printer,
                               const std::filesystem::path& programFolder,
                               PrintMode mode = PrintMode::Print, std::string_view fileTitle = {});
 
 // One page of 80 labels with the "RETURNAD" shifts.
-Document returnAddressPage(ComposerState& state, const MarginShifts& shifts);
+Document returnAddressPage(const ComposerModel& model, const MarginShifts& shifts);
 
-// cmdRetAddress shown, cmdVRStart hidden, the media options and label styles
-// disabled and cleared.
-void enterReturnAddressMode(ComposerState& state);
-// The media options and label styles enabled and cleared, "Left-Justified" selected.
-void leaveReturnAddressMode(ComposerState& state);
+// The return-address Print button instead of the composer's, the media options
+// and label styles locked, the label styles cleared.
+void enterReturnAddressMode(ComposerModel& model);
+// The media options and label styles free and cleared, "Left-Justified" selected.
+void leaveReturnAddressMode(ComposerModel& model);
 
 }  // namespace varnel

@@ -22,11 +22,8 @@ void emptyLines(TextPage& page, int count) {
 // shifts and the HP family's two columns say where this printer puts the
 // labels, so the label moves with them. A position off the sheet keeps the
 // last room.
-void fenceIntoPosition(TextPage& page, const ComposerState& state, const MarginShifts& shifts,
-                       bool hpFamily) {
-    const double position = leadingNumber(state.StartPosition);
-    if (position < 1 || position > 30) return;
-    const int p = static_cast<int>(position);
+void fenceIntoPosition(TextPage& page, int p, const MarginShifts& shifts, bool hpFamily) {
+    if (p < 1 || p > 30) return;
     const RectPt label =
         labelRect(kAvery5160, p)
             .moved((shifts.left + (hpFamily ? kHpColumns : 0)) * columnWidth(page.font()),
@@ -36,11 +33,11 @@ void fenceIntoPosition(TextPage& page, const ComposerState& state, const MarginS
     if (page.y() < top) page.moveDown(top - page.y());
 }
 
-void printLabelLines(TextPage& page, const ComposerState& state, int x) {
-    for (const std::string& line : state.lines) {
-        if (state.optVRCenter) {
+void printLabelLines(TextPage& page, const ComposerModel& model, int x) {
+    for (const std::string& line : model.lines) {
+        if (model.alignment == Alignment::Centred) {
             // Bold columns are wider, so the bold grid needs no step back.
-            const int tab = state.chkLblBold ? x : x - 3;
+            const int tab = model.labelBold ? x : x - 3;
             page.printLine({Tab(tab), Spc(centringBlanks(line.size(), 18)), line});
         } else {
             page.printLine({Tab(x), line});
@@ -50,42 +47,36 @@ void printLabelLines(TextPage& page, const ComposerState& state, int x) {
 
 }  // namespace
 
-int originColumn(const ComposerState& state, const MarginShifts& shifts) {
-    return toInt16(leadingNumber(state.txtVRLeftPad) + shifts.left);
+int originColumn(GridOrigin origin, const MarginShifts& shifts) {
+    return toInt16(static_cast<double>(origin.column) + shifts.left);
 }
 
-int originRow(const ComposerState& state, const MarginShifts& shifts) {
-    return toInt16(leadingNumber(state.txtVRToppad) + shifts.top);
+int originRow(GridOrigin origin, const MarginShifts& shifts) {
+    return toInt16(static_cast<double>(origin.row) + shifts.top);
 }
 
-void setPrintGridOrigin(ComposerState& state, int position, std::string_view deviceName) {
-    if (position < 1 || position > 30) return;
-    const GridOrigin o = printGridOrigin(position, state.chkLblBold, isHpFamily(deviceName));
-    state.txtVRLeftPad = std::to_string(o.column);
-    state.txtVRToppad = std::to_string(o.row);
-}
-
-void layOutSheetLabels(TextPage& page, ComposerState& state, const MarginShifts& onTheFly,
+void layOutSheetLabels(TextPage& page, const ComposerModel& model, const MarginShifts& onTheFly,
                        std::string_view deviceName) {
+    const bool hp = isHpFamily(deviceName);
     page.setBold(false);
-    state.chkBold = false;
-    state.chkBoldVisible = false;
-    if (state.chkLblBold) page.setBold(true);
-    if (state.chkLblItalic) page.setItalic(true);
+    if (model.labelBold) page.setBold(true);
+    if (model.labelItalic) page.setItalic(true);
 
-    page.setCentring(state.optVRCenter);
-    int x = originColumn(state, onTheFly);
-    emptyLines(page, originRow(state, onTheFly));
-    for (int i = 0; i < state.LabelCount; ++i) {
-        fenceIntoPosition(page, state, onTheFly, isHpFamily(deviceName));
-        printLabelLines(page, state, x);
-        const double next = leadingNumber(state.StartPosition) + 1;
-        state.StartPosition = std::to_string(static_cast<long long>(next));
+    page.setCentring(model.alignment == Alignment::Centred);
+    GridOrigin origin = model.origin;
+    int position = model.run.start;
+    int x = originColumn(origin, onTheFly);
+    emptyLines(page, originRow(origin, onTheFly));
+    for (int i = 0; i < model.run.count; ++i) {
+        fenceIntoPosition(page, position, onTheFly, hp);
+        printLabelLines(page, model, x);
+        ++position;
         page.resetPosition();
         page.newLine();
-        if (next >= 1 && next <= 30) setPrintGridOrigin(state, static_cast<int>(next), deviceName);
-        x = originColumn(state, onTheFly);
-        emptyLines(page, originRow(state, onTheFly));
+        if (position >= 1 && position <= 30)
+            origin = printGridOrigin(position, model.labelBold, hp);
+        x = originColumn(origin, onTheFly);
+        emptyLines(page, originRow(origin, onTheFly));
     }
 }
 

@@ -10,19 +10,15 @@
 
 namespace varnel {
 
-// Writes the print-grid origin of a position 1 to 30 into the composer's
-// origin fields; other positions leave them.
-void setPrintGridOrigin(ComposerState& state, int position, std::string_view deviceName);
-
-// The label steps after the page set-up: label fonts, the origin plus the
-// "ONTHEFLY" shifts, and LabelCount labels from StartPosition on, which it
-// advances. The caller has set orientation and size and printed the first
-// empty line.
-void layOutSheetLabels(TextPage& page, ComposerState& state, const MarginShifts& onTheFly,
+// The label steps after the page set-up: label fonts, the composer's origin
+// plus the "ONTHEFLY" shifts for the first label, and the run's labels from its
+// start on, each next one at its print-grid origin. The caller has set
+// orientation and size and printed the first empty line.
+void layOutSheetLabels(TextPage& page, const ComposerModel& model, const MarginShifts& onTheFly,
                        std::string_view deviceName);
 
-// The origin fields plus shifts, as whole numbers (halves to even).
-int originColumn(const ComposerState& state, const MarginShifts& shifts);
-int originRow(const ComposerState& state, const MarginShifts& shifts);
+// An origin plus shifts.
+int originColumn(GridOrigin origin, const MarginShifts& shifts);
+int originRow(GridOrigin origin, const MarginShifts& shifts);
 
 }  // namespace varnel

@@ -15,23 +15,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (isNumericText(text)) fuzz::require(std::isfinite(value) || text.size() > 300);
 
     fuzz::FuzzDialogs dialogs(fuzz::pieces(text, '\n', 8));
-    ComposerState state;
+    ComposerModel state;
     try {
         labelPositionPrompt(state, dialogs);
         // An accepted entry names positions 1 to 30 and at most the rest of the sheet.
-        if (state.lblVRPositionVisible) {
-            const double start = leadingNumber(state.StartPosition);
+        if (composerView(state).positionVisible) {
+            const int start = state.run.start;
             fuzz::require(start >= 1 && start <= 30);
-            fuzz::require(state.LabelCount >= 1 && start + state.LabelCount - 1 <= 30);
+            fuzz::require(state.run.count >= 1 && start + state.run.count - 1 <= 30);
         }
     } catch (const RunError&) {
         // A run-time error is the program's way to refuse; anything else is a fault.
     }
 
-    ComposerState direct;
-    direct.StartPosition = cleanPositionEntry(std::string(text));
+    LabelRun direct;
     try {
-        parseLabelRange(direct, dialogs);
+        parseLabelRange(cleanPositionEntry(std::string(text)), direct, dialogs);
     } catch (const RunError&) {
     }
     return 0;

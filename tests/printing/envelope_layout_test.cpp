@@ -21,7 +21,7 @@ class Envelopes : public ::testing::Test {
 protected:
     TempDir dir;
 
-    Document printed(ComposerState s, const std::string& device) {
+    Document printed(ComposerModel s, const std::string& device) {
         ScriptedDialogs d;
         ScriptedPrinter p;
         p.device = device;
@@ -33,7 +33,7 @@ protected:
 };
 
 TEST_F(Envelopes, APlainTenPrintsOneAndThirtyOneEmptyLinesThenColumnFifty) {
-    const Document doc = printed(envelopeComposer(1, "50", "31"), "Canon MG3600");
+    const Document doc = printed(envelopeComposer(1, 50, 31), "Canon MG3600");
     EXPECT_EQ(doc.orientation, Orientation::Landscape);
     EXPECT_FALSE(doc.paperSet);
     const auto t = texts(doc);
@@ -49,9 +49,8 @@ TEST_F(Envelopes, APlainTenPrintsOneAndThirtyOneEmptyLinesThenColumnFifty) {
 }
 
 TEST_F(Envelopes, CentredLinesStartSixColumnsLeftWithBlanks) {
-    ComposerState s = envelopeComposer(1, "50", "31");
-    s.optVRLeftjust = false;
-    s.optVRCenter = true;
+    ComposerModel s = envelopeComposer(1, 50, 31);
+    s.alignment = Alignment::Centred;
     const auto t = texts(printed(s, "Canon MG3600"));
     const FontSpec font{"Verdana", 11, false, false};
     // "Ann Smith" has 9 characters: 18 - 4.5 = 13.5, to even 14.
@@ -80,9 +79,9 @@ TEST_F(Envelopes, BoldAndLargeFontOnOfficejetAndPhotosmart) {
         {false, false, "HP Officejet 4630", {"Verdana", 11, false, false}, 50, 1 + 29, true},
     };
     for (const Case& c : cases) {
-        ComposerState s = envelopeComposer(1, "50", "31");
-        s.chkBold = c.bold;
-        s.chkLargeFont = c.large;
+        ComposerModel s = envelopeComposer(1, 50, 31);
+        s.envelopeBold = c.bold;
+        s.envelopeLarge = c.large;
         const Document doc = printed(s, c.device);
         EXPECT_EQ(doc.paperSet, c.paperSet) << c.device;
         if (c.paperSet) {
@@ -104,15 +103,14 @@ TEST_F(Envelopes, EverySizePrintsAtItsOwnOrigin) {
         const EnvelopeSizeEntry& e = kEnvelopeSizes[size - 1];
         const auto t = texts(printed(envelopeComposer(size, e.leftPad, e.topPad), "Canon MG3600"));
         ASSERT_EQ(t.size(), 3u);
-        EXPECT_EQ(t[0].column, std::stoi(e.leftPad)) << e.text;
-        EXPECT_EQ(t[0].row, 1 + std::stoi(e.topPad)) << e.text;
+        EXPECT_EQ(t[0].column, e.leftPad) << e.text;
+        EXPECT_EQ(t[0].row, 1 + e.topPad) << e.text;
     }
 }
 
 TEST_F(Envelopes, PortraitAfterASizePrintsAtNinePointsFromTwoThree) {
-    ComposerState s = envelopeComposer(1, "2", "3");
-    s.optLandscape = false;
-    s.optPortrait = true;
+    ComposerModel s = envelopeComposer(1, 2, 3);
+    s.orientation = Orientation::Portrait;
     const Document doc = printed(s, "Canon MG3600");
     EXPECT_EQ(doc.orientation, Orientation::Portrait);
     const auto t = texts(doc);
@@ -125,7 +123,7 @@ TEST_F(Envelopes, PortraitAfterASizePrintsAtNinePointsFromTwoThree) {
 
 TEST_F(Envelopes, OnlyTheEnvelopeShiftsApply) {
     writeFileBytes(dir / "VRNPARAM.TXT", "ONTHEFLY|9  |9  \r\nENVELOPE|3  |-2 \r\n");
-    const auto t = texts(printed(envelopeComposer(1, "50", "31"), "Canon MG3600"));
+    const auto t = texts(printed(envelopeComposer(1, 50, 31), "Canon MG3600"));
     EXPECT_EQ(t[0].column, 53);
     EXPECT_EQ(t[0].row, 1 + 29);
 }
@@ -134,13 +132,12 @@ TEST_F(Envelopes, ThreeCopiesAreThreeOneEnvelopeDocuments) {
     ScriptedDialogs d;
     ScriptedPrinter p;
     p.answerCopies(3);
-    ComposerState s = envelopeComposer(4, "38", "28");
-    s.LabelCount = 12;
+    ComposerModel s = envelopeComposer(4, 38, 28);
+    s.run.count = 12;  // left from a label run
     printComposer(s, d, p, dir.path());
     ASSERT_EQ(p.documents.size(), 3u);
     for (const Document& doc : p.documents) EXPECT_EQ(texts(doc).size(), 3u);
-    EXPECT_EQ(s.LabelCount, 1);
-    EXPECT_EQ(s.txtVRLeftPad, "38");
+    EXPECT_EQ(s.origin.column, 38);
 }
 
 }  // namespace

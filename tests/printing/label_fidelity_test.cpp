@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <sstream>
 
+#include "printing/label_grid.h"
 #include "printing/page_geometry.h"
 #include "printing/print_command.h"
-#include "printing/label_grid.h"
 #include "printing/return_address.h"
 
 namespace varnel {
@@ -36,26 +36,23 @@ Box avery5160(int position) {
     return {left, top, left + 2.625 * kInch, top + kInch};
 }
 
-// Avery 5167: 1 3/4 x 1/2 in labels, left margin 9/32 in, pitch 2 1/16 in; top 1/2 in, pitch 1/2 in.
+// Avery 5167: 1 3/4 x 1/2 in labels, left margin 9/32 in, pitch 2 1/16 in; top 1/2 in, pitch 1/2
+// in.
 Box avery5167(int col, int row) {
     const double left = 9.0 / 32 * kInch + col * (2.0 + 1.0 / 16) * kInch;
     const double top = 0.5 * kInch + row * 0.5 * kInch;
     return {left, top, left + 1.75 * kInch, top + 0.5 * kInch};
 }
 
-ComposerState labelComposer(int position, bool bold, bool centred) {
-    ComposerState s;
+ComposerModel labelComposer(int position, bool bold, bool centred) {
+    ComposerModel s;
     s.lines = {"Christopher J. Montgomery-Ames", "4820 Northwest Deerfield Drive",
                "Building 7, Harbor Point Plaza", "West Saint Paul, MN 55118-2298", ""};
-    s.optVRLabel = true;
-    s.optPortrait = true;
-    s.optVRLeftjust = !centred;
-    s.optVRCenter = centred;
-    s.chkLblBold = bold;
-    s.PositionEntry = std::to_string(position);
-    s.StartPosition = s.PositionEntry;
-    s.LabelCount = 1;
-    s.lblVRPosition = "Label Position " + s.PositionEntry;
+    s.media = Media::Label;
+    s.alignment = centred ? Alignment::Centred : Alignment::Left;
+    s.labelBold = bold;
+    s.labelPosition = std::to_string(position);
+    s.run = LabelRun{position, position, 1};
     return s;
 }
 
@@ -65,11 +62,9 @@ TEST(LabelFidelity, EveryAddressOfEveryPositionLiesInsideItsAvery5160Label) {
     for (int position = 1; position <= 30; ++position) {
         for (bool bold : {false, true}) {
             for (bool centred : {false, true}) {
-                ComposerState s = labelComposer(position, bold, centred);
+                ComposerModel s = labelComposer(position, bold, centred);
                 // What the Print command writes for the position before PrintOne.
-                const GridOrigin o = printGridOrigin(position, bold, false);
-                s.txtVRLeftPad = std::to_string(o.column);
-                s.txtVRToppad = std::to_string(o.row);
+                s.origin = printGridOrigin(position, bold, false);
                 const Document doc = printOne(s, {}, {}, "Print to File (PDF)");
                 ASSERT_EQ(doc.placements.size(), 4u);
                 for (const Placement& p : doc.placements) {
@@ -93,12 +88,11 @@ TEST(LabelFidelity, EveryAddressOfEveryPositionLiesInsideItsAvery5160Label) {
 TEST(LabelFidelity, All80ReturnAddressLabelsLieInsideTheirAvery5167Labels) {
     for (bool centred : {false, true}) {
         for (bool italic : {false, true}) {
-            ComposerState s;
+            ComposerModel s;
             s.lines = {"Margaret A. Whitfield", "1234 Maple Grove Avenue", "Springfield, IL  62704",
                        "", ""};
-            s.optVRLeftjust = !centred;
-            s.optVRCenter = centred;
-            s.chkLblItalic = italic;
+            s.alignment = centred ? Alignment::Centred : Alignment::Left;
+            s.labelItalic = italic;
             const Document doc = returnAddressPage(s, {});
             ASSERT_EQ(doc.placements.size(), 20u * 3 * 4);
             double worst = 0.0;
@@ -112,8 +106,8 @@ TEST(LabelFidelity, All80ReturnAddressLabelsLieInsideTheirAvery5167Labels) {
                     worstIndex = i;
                 }
             }
-            EXPECT_EQ(worst, 0.0) << "overflow " << worst << " pt at label row "
-                                  << worstIndex / 12 << " column " << worstIndex % 4
+            EXPECT_EQ(worst, 0.0) << "overflow " << worst << " pt at label row " << worstIndex / 12
+                                  << " column " << worstIndex % 4
                                   << (centred ? " centred" : " left");
         }
     }

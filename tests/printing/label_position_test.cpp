@@ -20,19 +20,15 @@ constexpr const char* kMaxCount =
 constexpr const char* kStartAfterEnd =
     "Try again|Label starting position cannot exceed ending position.";
 
-ComposerState labelChosen() {
-    ComposerState s;
-    s.optVRLabel = true;
-    s.optPortrait = true;
-    s.optVRLeftjust = true;
-    s.txtVRLeftPad = "2";
-    s.txtVRToppad = "3";
+ComposerModel labelChosen() {
+    ComposerModel s;
+    s.media = Media::Label;
     return s;
 }
 
-ComposerState prompt(ScriptedDialogs& d, std::initializer_list<const char*> answers) {
+ComposerModel prompt(ScriptedDialogs& d, std::initializer_list<const char*> answers) {
     for (const char* a : answers) d.queueInput(a);
-    ComposerState s = labelChosen();
+    ComposerModel s = labelChosen();
     labelPositionPrompt(s, d);
     return s;
 }
@@ -74,7 +70,7 @@ TEST(LabelPosition, CentringBlanksRoundHalvesToEven) {
 
 TEST(LabelPosition, OnePositionSetsTheComposerOriginAndCaption) {
     ScriptedDialogs d;
-    const ComposerState s = prompt(d, {"5"});
+    const ComposerModel s = prompt(d, {"5"});
     ASSERT_EQ(d.log.size(), 1u);
     EXPECT_EQ(d.log[0].kind, ShownBox::Input);
     EXPECT_EQ(d.log[0].title, "Label position reading L to R");
@@ -84,106 +80,100 @@ TEST(LabelPosition, OnePositionSetsTheComposerOriginAndCaption) {
               "print multiple labels, enter a range such as 4-9, 15-18, etc.  To print an "
               "entire sheet, enter 1-30.");
     EXPECT_EQ(d.log[0].preset, "1");
-    EXPECT_EQ(s.PositionEntry, "5");
-    EXPECT_EQ(s.StartPosition, "5");
-    EXPECT_EQ(s.LabelCount, 1);
-    EXPECT_EQ(s.txtVRLeftPad, "35");
-    EXPECT_EQ(s.txtVRToppad, "10");
-    EXPECT_EQ(s.lblVRPosition, "Label Position 5");
-    EXPECT_TRUE(s.lblVRPositionVisible);
-    EXPECT_TRUE(s.optVRLabel);
-    EXPECT_EQ(s.focus, "cmdVRStart");
+    EXPECT_EQ(s.labelPosition, "5");
+    EXPECT_EQ(s.run.start, 5);
+    EXPECT_EQ(s.run.count, 1);
+    EXPECT_EQ(s.origin.column, 35);
+    EXPECT_EQ(s.origin.row, 10);
+    EXPECT_EQ(composerView(s).positionCaption, "Label Position 5");
+    EXPECT_TRUE(composerView(s).positionVisible);
+    EXPECT_EQ(s.media, Media::Label);
+    EXPECT_EQ(s.focus, ComposerField::Print);
 }
 
 TEST(LabelPosition, ARangeIsCleanedOfBlanksAndFullStops) {
     ScriptedDialogs d;
-    const ComposerState s = prompt(d, {" 4 - 9."});
-    EXPECT_EQ(s.PositionEntry, "4-9");
-    EXPECT_EQ(s.StartPosition, "4");
-    EXPECT_EQ(s.EndPosition, "9");
-    EXPECT_EQ(s.LabelCount, 6);
-    EXPECT_EQ(s.txtVRLeftPad, "2");
-    EXPECT_EQ(s.txtVRToppad, "10");
-    EXPECT_EQ(s.lblVRPosition, "Label Position 4-9");
+    const ComposerModel s = prompt(d, {" 4 - 9."});
+    EXPECT_EQ(s.labelPosition, "4-9");
+    EXPECT_EQ(s.run.start, 4);
+    EXPECT_EQ(s.run.end, 9);
+    EXPECT_EQ(s.run.count, 6);
+    EXPECT_EQ(s.origin.column, 2);
+    EXPECT_EQ(s.origin.row, 10);
+    EXPECT_EQ(composerView(s).positionCaption, "Label Position 4-9");
     EXPECT_EQ(d.beeps(), 0u);
 
     ScriptedDialogs whole;
-    const ComposerState sheet = prompt(whole, {"1-30"});
-    EXPECT_EQ(sheet.StartPosition, "1");
-    EXPECT_EQ(sheet.EndPosition, "30");
-    EXPECT_EQ(sheet.LabelCount, 30);
+    const ComposerModel sheet = prompt(whole, {"1-30"});
+    EXPECT_EQ(sheet.run.start, 1);
+    EXPECT_EQ(sheet.run.end, 30);
+    EXPECT_EQ(sheet.run.count, 30);
 
     ScriptedDialogs two;
-    const ComposerState last = prompt(two, {"29-30"});
-    EXPECT_EQ(last.StartPosition, "29");
-    EXPECT_EQ(last.LabelCount, 2);
-    EXPECT_EQ(last.txtVRLeftPad, "35");
-    EXPECT_EQ(last.txtVRToppad, "63");
+    const ComposerModel last = prompt(two, {"29-30"});
+    EXPECT_EQ(last.run.start, 29);
+    EXPECT_EQ(last.run.count, 2);
+    EXPECT_EQ(last.origin.column, 35);
+    EXPECT_EQ(last.origin.row, 63);
 }
 
 TEST(LabelPosition, RefusalsBeepExplainAndAskAgain) {
     ScriptedDialogs d;
-    const ComposerState s = prompt(d, {"1-31", "1-100", "10-5", "123", "7"});
-    EXPECT_EQ(d.messages(),
-              (std::vector<std::string>{kMax30, kMaxCount, kStartAfterEnd, kDash}));
+    const ComposerModel s = prompt(d, {"1-31", "1-100", "10-5", "123", "7"});
+    EXPECT_EQ(d.messages(), (std::vector<std::string>{kMax30, kMaxCount, kStartAfterEnd, kDash}));
     EXPECT_EQ(d.beeps(), 4u);
     // Each refusal beeps before its box, then the prompt comes back.
     ASSERT_EQ(d.log.size(), 13u);
     EXPECT_EQ(d.log[1].kind, ShownBox::Beep);
     EXPECT_EQ(d.log[2].icon, Icon::Information);
     EXPECT_EQ(d.log[3].kind, ShownBox::Input);
-    EXPECT_EQ(s.PositionEntry, "7");
-    EXPECT_EQ(s.LabelCount, 1);
-    EXPECT_EQ(s.txtVRLeftPad, "2");
-    EXPECT_EQ(s.txtVRToppad, "16");
+    EXPECT_EQ(s.labelPosition, "7");
+    EXPECT_EQ(s.run.count, 1);
+    EXPECT_EQ(s.origin.column, 2);
+    EXPECT_EQ(s.origin.row, 16);
 }
 
 TEST(LabelPosition, ZeroEmptyAndCancelDeselectTheMedia) {
     for (const char* answer : {"0", "", "  ", "--", "-5", "0-5", " . "}) {
         ScriptedDialogs d;
         d.queueInput(answer);
-        ComposerState s = labelChosen();
-        s.lblVRPosition = "Label Position 9";
-        s.txtVRLeftPad = "68";
-        s.txtVRToppad = "16";
+        ComposerModel s = labelChosen();
+        s.labelPosition = "9";
+        s.origin = {68, 16};
         labelPositionPrompt(s, d);
-        EXPECT_FALSE(s.optVRLabel) << answer;
-        EXPECT_FALSE(s.optVREnvelope) << answer;
-        EXPECT_FALSE(s.lblVRPositionVisible) << answer;
-        EXPECT_EQ(s.lblVRPosition, "") << answer;
-        EXPECT_EQ(s.txtVRLeftPad, "2") << answer;
-        EXPECT_EQ(s.txtVRToppad, "3") << answer;
+        EXPECT_EQ(s.media, Media::None) << answer;
+        EXPECT_FALSE(composerView(s).positionVisible) << answer;
+        EXPECT_EQ(composerView(s).positionCaption, "") << answer;
+        EXPECT_EQ(s.origin.column, 2) << answer;
+        EXPECT_EQ(s.origin.row, 3) << answer;
         EXPECT_TRUE(d.messages().empty()) << answer;
     }
 }
 
 TEST(LabelPosition, NonsenseEntriesAreRefusedWithoutHarm) {
     ScriptedDialogs d;
-    const ComposerState s =
+    const ComposerModel s =
         prompt(d, {"----------", std::string(200, '7').c_str(), "10-300", "abc", ""});
     EXPECT_EQ(d.messages(), (std::vector<std::string>{kDash, kDash, kDash, kDash}));
-    EXPECT_FALSE(s.optVRLabel);  // the final Cancel
+    EXPECT_EQ(s.media, Media::None);  // the final Cancel
 
     ScriptedDialogs d2;
-    const ComposerState one = prompt(d2, {"1-"});
-    EXPECT_EQ(one.LabelCount, 1);
-    EXPECT_EQ(one.lblVRPosition, "Label Position 1-");
-    EXPECT_EQ(one.txtVRToppad, "3");
+    const ComposerModel one = prompt(d2, {"1-"});
+    EXPECT_EQ(one.run.count, 1);
+    EXPECT_EQ(composerView(one).positionCaption, "Label Position 1-");
+    EXPECT_EQ(one.origin.row, 3);
 }
 
 TEST(LabelPosition, TheRangeParseRefusesAStartAfterTheEnd) {
     ScriptedDialogs d;
-    ComposerState s;
-    s.StartPosition = "9-3";
-    s.LabelCount = 4;
-    EXPECT_FALSE(parseLabelRange(s, d));
-    EXPECT_EQ(s.LabelCount, 4);
+    LabelRun run{1, 4, 4};
+    EXPECT_FALSE(parseLabelRange("9-3", run, d));
+    EXPECT_EQ(run.count, 4);
     EXPECT_EQ(d.messages(), (std::vector<std::string>{kStartAfterEnd}));
-    s.StartPosition = "12-15";
-    EXPECT_TRUE(parseLabelRange(s, d));
-    EXPECT_EQ(s.StartPosition, "12");
-    EXPECT_EQ(s.EndPosition, "15");
-    EXPECT_EQ(s.LabelCount, 4);
+    EXPECT_TRUE(parseLabelRange("12-15", run, d));
+    EXPECT_EQ(run.start, 12);
+    EXPECT_EQ(run.end, 15);
+    EXPECT_EQ(run.count, 4);
 }
 
 }  // namespace

@@ -18,28 +18,26 @@ OneContactFields john() {
     return f;
 }
 
-ComposerState filled(const OneContactFields& f) {
-    ComposerState c;
+ComposerModel filled(const OneContactFields& f) {
+    ComposerModel c;
     c.lines = {"old 1", "old 2", "old 3", "old 4", "old 5"};
-    c.chkBold = true;
-    c.chkBoldVisible = true;
-    c.optVREnvelope = true;
-    c.cboVREnvelopeIndex = 3;
-    c.PositionEntry = "4-9";
+    c.envelopeBold = true;
+    c.media = Media::Envelope;
+    c.envelopeSize = 4;
+    c.labelPosition = "4-9";
     fillOneContactLabel(c, f);
     return c;
 }
 
 TEST(OneContactLabel, PlainAddressWithoutCompany) {
-    ComposerState c = filled(john());
+    ComposerModel c = filled(john());
     EXPECT_EQ(c.lines, (Lines{"John Smith", "12 Main St", "Springfield, IL  62704", "", ""}));
-    EXPECT_EQ(c.focus, "txtVRLine1");
-    EXPECT_FALSE(c.chkBold);
-    EXPECT_FALSE(c.chkBoldVisible);
+    EXPECT_EQ(c.focus, ComposerField::Line1);
+    EXPECT_FALSE(c.envelopeBold);
     // Nothing else of the composer moves.
-    EXPECT_TRUE(c.optVREnvelope);
-    EXPECT_EQ(c.cboVREnvelopeIndex, 3);
-    EXPECT_EQ(c.PositionEntry, "4-9");
+    EXPECT_EQ(c.media, Media::Envelope);
+    EXPECT_EQ(c.envelopeSize, 4);
+    EXPECT_EQ(c.labelPosition, "4-9");
 }
 
 TEST(OneContactLabel, CompanyOnlyWhenTicked) {

@@ -16,32 +16,23 @@
 namespace varnel::testing {
 
 // A composer after "Label stock" and a position prompt answered with `entry`.
-inline ComposerState labelComposer(const std::string& entry, int originColumn, int originRow) {
-    ComposerState s;
+inline ComposerModel labelComposer(const std::string& entry, int originColumn, int originRow) {
+    ComposerModel s;
     s.lines = {"Ann Smith", "12 Main St", "Springfield, IL  62704", "", ""};
-    s.optVRLabel = true;
-    s.optPortrait = true;
-    s.optVRLeftjust = true;
-    s.PositionEntry = entry;
-    s.StartPosition = entry;
-    s.lblVRPosition = "Label Position " + entry;
-    s.txtVRLeftPad = std::to_string(originColumn);
-    s.txtVRToppad = std::to_string(originRow);
-    s.EnvelopeSize = "0";
+    s.media = Media::Label;
+    s.labelPosition = entry;
+    s.origin = {originColumn, originRow};
     return s;
 }
 
 // A composer after "Envelope" and a size from the list (1 to 6).
-inline ComposerState envelopeComposer(int size, const char* leftPad, const char* topPad) {
-    ComposerState s;
+inline ComposerModel envelopeComposer(int size, int leftPad, int topPad) {
+    ComposerModel s;
     s.lines = {"Ann Smith", "12 Main St", "Springfield, IL  62704", "", ""};
-    s.optVREnvelope = true;
-    s.optLandscape = true;
-    s.optVRLeftjust = true;
-    s.EnvelopeSize = std::to_string(size);
-    s.cboVREnvelopeIndex = size - 1;
-    s.txtVRLeftPad = leftPad;
-    s.txtVRToppad = topPad;
+    s.media = Media::Envelope;
+    s.orientation = Orientation::Landscape;
+    s.envelopeSize = size;
+    s.origin = {leftPad, topPad};
     return s;
 }
 

@@ -122,7 +122,7 @@ protected:
 
 TEST_F(PrintFlow, CutLinesAreNamedBeforePrintingAndTheUserMayGoBack) {
     for (Answer answer : {Answer::Cancel, Answer::Ok}) {
-        ComposerState s = labelComposer("4-5", 2, 23);
+        ComposerModel s = labelComposer("4-5", 2, 23);
         s.lines = {"Ann Smith", std::string(60, 'W'), "", "", ""};
         dialogs.log.clear();
         printer.documents.clear();
@@ -135,15 +135,14 @@ TEST_F(PrintFlow, CutLinesAreNamedBeforePrintingAndTheUserMayGoBack) {
         EXPECT_NE(text.find("\r\nLabels 4-5: " + std::string(60, 'W') + "\r\n"), std::string::npos)
             << text;
         EXPECT_EQ(printer.documents.size(), answer == Answer::Ok ? 1u : 0u);
-        // Going back leaves the run where it was.
-        EXPECT_EQ(s.StartPosition, answer == Answer::Ok ? "6" : "4");
+        // The composer keeps its position for the next Print.
+        EXPECT_EQ(composerView(s).positionCaption, "Label Position 4-5");
     }
 }
 
 TEST_F(PrintFlow, EveryReturnLabelCutIsNamedOnce) {
-    ComposerState s;
+    ComposerModel s;
     s.lines = {"Margaret A. Whitfield", kLongStreet, "Springfield, IL  62704", "", ""};
-    s.optVRLeftjust = true;
     const Document doc = returnAddressPage(s, {});
     EXPECT_EQ(doc.cuts.size(), 80u);
     dialogs.queueAnswer(Answer::Ok);

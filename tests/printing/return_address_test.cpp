@@ -22,11 +22,9 @@ constexpr const char* kLoad =
 constexpr const char* kAgain =
     "Completed|Done!  Do you want to print another page of Return Address Labels?";
 
-ComposerState returnComposer() {
-    ComposerState s;
+ComposerModel returnComposer() {
+    ComposerModel s;
     s.lines = {"Jo", "12 Main St", "Springfield, IL  62704", "", ""};
-    s.optVRLeftjust = true;
-    s.cmdVRStartVisible = true;
     return s;
 }
 
@@ -44,7 +42,7 @@ TEST(ReturnAddressPage, TopRowsFollowOnlyTheSignOfTheTopShift) {
         int rows;
     };
     for (const Case c : {Case{2, 5}, Case{7, 5}, Case{0, 4}, Case{-1, 3}}) {
-        ComposerState s = returnComposer();
+        ComposerModel s = returnComposer();
         const Document doc = returnAddressPage(s, MarginShifts{0, c.top});
         ASSERT_EQ(doc.placements.size(), 240u);
         EXPECT_EQ(doc.placements[0].row, c.rows) << c.top;
@@ -54,7 +52,7 @@ TEST(ReturnAddressPage, TopRowsFollowOnlyTheSignOfTheTopShift) {
 
 TEST(ReturnAddressPage, FourLabelsARowFortyTwoColumnsApart) {
     for (std::int16_t left : {0, -2}) {
-        ComposerState s = returnComposer();
+        ComposerModel s = returnComposer();
         const Document doc = returnAddressPage(s, MarginShifts{left, 0});
         for (int i = 0; i < 4; ++i) {
             const Placement& p = doc.placements[i];
@@ -80,9 +78,8 @@ TEST(ReturnAddressPage, FourLabelsARowFortyTwoColumnsApart) {
 }
 
 TEST(ReturnAddressPage, CentredLinesGetTwelveLessHalfTheirLengthInBlanks) {
-    ComposerState s = returnComposer();
-    s.optVRLeftjust = false;
-    s.optVRCenter = true;
+    ComposerModel s = returnComposer();
+    s.alignment = Alignment::Centred;
     s.lines = {"Smith", "Main St", "Saint Petersburg, FL 337", "", ""};
     ASSERT_EQ(s.lines[2].size(), 24u);
     const Document doc = returnAddressPage(s, {});
@@ -97,14 +94,11 @@ TEST(ReturnAddressPage, CentredLinesGetTwelveLessHalfTheirLengthInBlanks) {
 }
 
 TEST(ReturnAddressPage, ItalicIsKeptAndBoldIsOff) {
-    ComposerState s = returnComposer();
-    s.chkLblItalic = true;
-    s.chkBold = true;
-    s.chkBoldVisible = true;
+    ComposerModel s = returnComposer();
+    s.labelItalic = true;
+    s.envelopeBold = true;
     const Document doc = returnAddressPage(s, {});
     EXPECT_EQ(doc.placements[0].font, (FontSpec{"Microsoft Sans Serif", 8, false, true}));
-    EXPECT_FALSE(s.chkBold);
-    EXPECT_FALSE(s.chkBoldVisible);
 }
 
 class ReturnAddress : public ::testing::Test {
@@ -115,8 +109,8 @@ protected:
 };
 
 TEST_F(ReturnAddress, EmptyLinesSwitchToReturnAddressMode) {
-    ComposerState s;
-    s.chkLblBold = true;
+    ComposerModel s;
+    s.labelBold = true;
     printReturnAddressLabels(s, dialogs, printer, dir.path());
     EXPECT_EQ(dialogs.messages(),
               (std::vector<std::string>{
@@ -125,29 +119,28 @@ TEST_F(ReturnAddress, EmptyLinesSwitchToReturnAddressMode) {
     EXPECT_EQ(dialogs.log[1].kind, ShownBox::Beep);
     EXPECT_EQ(dialogs.log[2].icon, Icon::Exclamation);
     EXPECT_TRUE(printer.dialogs.empty());
-    EXPECT_TRUE(s.cmdRetAddressVisible);
-    EXPECT_FALSE(s.cmdVRStartVisible);
-    EXPECT_FALSE(s.optVRLabelEnabled);
-    EXPECT_FALSE(s.optVREnvelopeEnabled);
-    EXPECT_FALSE(s.chkLblBoldEnabled);
-    EXPECT_FALSE(s.chkLblItalicEnabled);
-    EXPECT_FALSE(s.chkLblBold);
+    const ComposerView v = composerView(s);
+    EXPECT_TRUE(v.returnAddressPrintVisible);
+    EXPECT_FALSE(v.printVisible);
+    EXPECT_FALSE(v.mediaEnabled);
+    EXPECT_FALSE(v.labelStylesEnabled);
+    EXPECT_FALSE(s.labelBold);
 }
 
 TEST_F(ReturnAddress, LinesFourAndFiveMustStayBlank) {
-    ComposerState s = returnComposer();
+    ComposerModel s = returnComposer();
     s.lines[4] = "USA";
     printReturnAddressLabels(s, dialogs, printer, dir.path());
     EXPECT_EQ(dialogs.messages(),
               (std::vector<std::string>{
                   kLoad, "Small label can fit only 3 lines|Leave Lines 4 and 5 blank"}));
     EXPECT_EQ(dialogs.beeps(), 1u);
-    EXPECT_EQ(s.focus, "txtVRLine4");
+    EXPECT_EQ(s.focus, ComposerField::Line4);
     EXPECT_TRUE(printer.documents.empty());
 }
 
 TEST_F(ReturnAddress, CopiesAreSeparatePagesAndYesPrintsTheSequenceAgain) {
-    ComposerState s = returnComposer();
+    ComposerModel s = returnComposer();
     enterReturnAddressMode(s);
     printer.answerCopies(3);
     printer.answerCopies(1);
@@ -155,42 +148,74 @@ TEST_F(ReturnAddress, CopiesAreSeparatePagesAndYesPrintsTheSequenceAgain) {
     dialogs.queueAnswer(Answer::Yes);  // another page
     dialogs.queueAnswer(Answer::Ok);   // load printer
     dialogs.queueAnswer(Answer::No);
-    s.optVRCenter = true;
-    s.optVRLeftjust = false;
+    s.alignment = Alignment::Centred;
+    s.media = Media::Envelope;
+    s.envelopeBold = true;
     printReturnAddressLabels(s, dialogs, printer, dir.path());
     EXPECT_EQ(printer.documents.size(), 4u);
     EXPECT_EQ(printer.dialogs.size(), 2u);
     EXPECT_TRUE(printer.dialogs[0].printToFileDisabled);
     EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{kLoad, kAgain, kLoad, kAgain}));
     EXPECT_EQ(dialogs.log[1].buttons, Buttons::YesNoCancel);
-    // Back to normal mode.
-    EXPECT_FALSE(s.cmdRetAddressVisible);
-    EXPECT_TRUE(s.cmdVRStartVisible);
-    EXPECT_TRUE(s.optVRLabelEnabled);
-    EXPECT_TRUE(s.chkLblItalicEnabled);
-    EXPECT_TRUE(s.optVRLeftjust);
-    EXPECT_FALSE(s.optVRCenter);
+    // Back to normal mode; the sheets took the envelope's Bold away.
+    const ComposerView v = composerView(s);
+    EXPECT_FALSE(v.returnAddressPrintVisible);
+    EXPECT_TRUE(v.printVisible);
+    EXPECT_TRUE(v.mediaEnabled);
+    EXPECT_TRUE(v.labelStylesEnabled);
+    EXPECT_EQ(s.alignment, Alignment::Left);
+    EXPECT_FALSE(s.envelopeBold);
+    EXPECT_TRUE(v.envelopeStylesVisible) << "Envelope is still chosen";
+}
+
+// After a printed sheet the composer's Print button is back, but the media
+// and label styles stay locked until the user wants no more sheets.
+TEST_F(ReturnAddress, AnotherSheetCancelledKeepsTheChoicesLocked) {
+    ComposerModel s = returnComposer();
+    enterReturnAddressMode(s);
+    printer.answerCopies(1);
+    printer.answerCancel();
+    dialogs.queueAnswer(Answer::Ok);   // load printer
+    dialogs.queueAnswer(Answer::Yes);  // another page
+    printReturnAddressLabels(s, dialogs, printer, dir.path());
+    EXPECT_EQ(printer.documents.size(), 1u);
+    const ComposerView v = composerView(s);
+    EXPECT_TRUE(v.printVisible);
+    EXPECT_FALSE(v.returnAddressPrintVisible);
+    EXPECT_FALSE(v.mediaEnabled);
+    EXPECT_FALSE(v.labelStylesEnabled);
+
+    // Started outside the mode, a printed sheet locks nothing.
+    ComposerModel plain = returnComposer();
+    printer.answerCopies(1);
+    printer.answerCancel();
+    dialogs.queueAnswer(Answer::Ok);
+    dialogs.queueAnswer(Answer::Yes);
+    printReturnAddressLabels(plain, dialogs, printer, dir.path());
+    EXPECT_EQ(printer.documents.size(), 2u);
+    EXPECT_TRUE(composerView(plain).mediaEnabled);
+    EXPECT_TRUE(composerView(plain).printVisible);
 }
 
 TEST_F(ReturnAddress, CancelInTheDialogEndsSilentlyInTheSameMode) {
-    ComposerState s = returnComposer();
+    ComposerModel s = returnComposer();
     enterReturnAddressMode(s);
     printer.answerCancel();
     printReturnAddressLabels(s, dialogs, printer, dir.path());
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{kLoad});
-    EXPECT_TRUE(s.cmdRetAddressVisible);
+    EXPECT_TRUE(composerView(s).returnAddressPrintVisible);
     EXPECT_TRUE(printer.documents.empty());
 }
 
 TEST_F(ReturnAddress, FailuresShowThePrinterErrorAndKeepTheMode) {
-    ComposerState s = returnComposer();
+    ComposerModel s = returnComposer();
     enterReturnAddressMode(s);
     printer.failWith = RunError::PrinterError;
     printReturnAddressLabels(s, dialogs, printer, dir.path());
     EXPECT_EQ(dialogs.messages().back(), "Printer error|A printer problem exists.  Check printer.");
     EXPECT_EQ(dialogs.log.back().icon, Icon::Exclamation);
     EXPECT_EQ(printer.aborts, 1);
-    EXPECT_TRUE(s.cmdRetAddressVisible);
+    EXPECT_TRUE(composerView(s).returnAddressPrintVisible);
 
     ScriptedDialogs d;
     ScriptedPrinter p;
@@ -202,7 +227,7 @@ TEST_F(ReturnAddress, FailuresShowThePrinterErrorAndKeepTheMode) {
 
 TEST_F(ReturnAddress, TheStoredShiftsMoveEveryLabel) {
     writeFileBytes(dir / "VRNPARAM.TXT", "RETURNAD|-2 |1  \r\n");
-    ComposerState s = returnComposer();
+    ComposerModel s = returnComposer();
     dialogs.queueAnswer(Answer::Ok);
     dialogs.queueAnswer(Answer::Cancel);
     printReturnAddressLabels(s, dialogs, printer, dir.path());

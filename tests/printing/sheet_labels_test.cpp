@@ -29,7 +29,7 @@ protected:
     ScriptedDialogs dialogs;
     ScriptedPrinter printer;
 
-    void print(ComposerState& s) { printComposer(s, dialogs, printer, dir.path()); }
+    void print(ComposerModel& s) { printComposer(s, dialogs, printer, dir.path()); }
 
     void shifts(const std::string& onTheFly, const std::string& envelope) {
         writeFileBytes(dir / "VRNPARAM.TXT",
@@ -61,8 +61,8 @@ TEST_F(SheetLabels, PositionFiveUsesTheOriginOfItsPrinterAndWeight) {
         ScriptedPrinter p;
         p.device = c.device;
         ScriptedDialogs d;
-        ComposerState s = labelComposer("5", 35, 10);
-        s.chkLblBold = c.bold;
+        ComposerModel s = labelComposer("5", 35, 10);
+        s.labelBold = c.bold;
         printComposer(s, d, p, dir.path());
         ASSERT_EQ(p.documents.size(), 1u) << c.device;
         const Document& doc = p.documents[0];
@@ -81,16 +81,14 @@ TEST_F(SheetLabels, PositionFiveUsesTheOriginOfItsPrinterAndWeight) {
         EXPECT_TRUE(d.log.empty()) << "success shows nothing";
         ASSERT_EQ(p.dialogs.size(), 1u);
         EXPECT_TRUE(p.dialogs[0].printToFileDisabled);
-        // After the run: one past the label, with that position's print-grid origin.
-        EXPECT_EQ(s.StartPosition, "6");
-        EXPECT_EQ(s.txtVRLeftPad,
-                  std::to_string(printGridOrigin(6, c.bold, isHpFamily(c.device)).column));
-        EXPECT_EQ(s.txtVRToppad, "9");
+        // The run's origins are the printout's; the composer keeps its own.
+        EXPECT_EQ(s.origin.column, 35);
+        EXPECT_EQ(s.origin.row, 10);
     }
 }
 
 TEST_F(SheetLabels, TheRangeFourToNinePrintsSixLabelsOnOnePage) {
-    ComposerState s = labelComposer("4-9", 2, 10);
+    ComposerModel s = labelComposer("4-9", 2, 10);
     print(s);
     ASSERT_EQ(printer.documents.size(), 1u);
     const Document& doc = printer.documents[0];
@@ -100,9 +98,6 @@ TEST_F(SheetLabels, TheRangeFourToNinePrintsSixLabelsOnOnePage) {
     const int columns[] = {2, 45, 89, 2, 45, 89};
     const int rows[] = {9, 9, 9, 16, 16, 16};
     for (int i = 0; i < 6; ++i) expectLabelAt(t, 3 * i, columns[i], 1 + rows[i]);
-    EXPECT_EQ(s.StartPosition, "10");
-    EXPECT_EQ(s.txtVRLeftPad, "2");
-    EXPECT_EQ(s.txtVRToppad, "23");
     // Pressing Print again prints the same six labels.
     print(s);
     ASSERT_EQ(printer.documents.size(), 2u);
@@ -111,8 +106,7 @@ TEST_F(SheetLabels, TheRangeFourToNinePrintsSixLabelsOnOnePage) {
 }
 
 TEST_F(SheetLabels, AFullSheetFillsAllThirtyPositions) {
-    ComposerState s = labelComposer("1-30", 2, 3);
-    s.LabelCount = 30;
+    ComposerModel s = labelComposer("1-30", 2, 3);
     print(s);
     ASSERT_EQ(printer.documents.size(), 1u);
     const auto t = texts(printer.documents[0]);
@@ -122,16 +116,11 @@ TEST_F(SheetLabels, AFullSheetFillsAllThirtyPositions) {
         expectLabelAt(t, 3 * (position - 1), o.column, 1 + o.row);
     }
     for (const Placement& p : t) EXPECT_EQ(p.page, 0);
-    // Past 30 the last origin stays.
-    EXPECT_EQ(s.StartPosition, "31");
-    EXPECT_EQ(s.txtVRLeftPad, "89");
-    EXPECT_EQ(s.txtVRToppad, "62");
 }
 
 TEST_F(SheetLabels, CentredLinesStartWithBlanksForTheirLength) {
-    ComposerState s = labelComposer("1", 2, 3);
-    s.optVRLeftjust = false;
-    s.optVRCenter = true;
+    ComposerModel s = labelComposer("1", 2, 3);
+    s.alignment = Alignment::Centred;
     s.lines = {"A", "Bob", "Anne", "Smith", ""};
     print(s);
     const auto t = texts(printer.documents.at(0));
@@ -145,10 +134,9 @@ TEST_F(SheetLabels, CentredLinesStartWithBlanksForTheirLength) {
     }
 
     // Bold centres from the origin itself.
-    ComposerState b = labelComposer("5", 35, 10);
-    b.optVRLeftjust = false;
-    b.optVRCenter = true;
-    b.chkLblBold = true;
+    ComposerModel b = labelComposer("5", 35, 10);
+    b.alignment = Alignment::Centred;
+    b.labelBold = true;
     b.lines = {"Bob", "", "", "", ""};
     print(b);
     const auto tb = texts(printer.documents.at(1));
@@ -157,16 +145,15 @@ TEST_F(SheetLabels, CentredLinesStartWithBlanksForTheirLength) {
     EXPECT_NEAR(tb[0].x, 40 * columnWidth(bold) + 16 * spaceWidth(bold), 1e-9);
 
     // Not bold: three columns left of the origin.
-    b.chkLblBold = false;
+    b.labelBold = false;
     print(b);
     const auto tr = texts(printer.documents.at(2));
     EXPECT_NEAR(tr[0].x, 41 * columnWidth(font) + 16 * spaceWidth(font), 1e-9);
 }
 
 TEST_F(SheetLabels, LongLinesGetNoBlanksAndStayOnTheirRowInsideTheLabel) {
-    ComposerState s = labelComposer("2", 35, 3);
-    s.optVRLeftjust = false;
-    s.optVRCenter = true;
+    ComposerModel s = labelComposer("2", 35, 3);
+    s.alignment = Alignment::Centred;
     s.lines = {std::string(500, 'x'), "\x80uro \xe9t\xe9", "", "", ""};
     dialogs.queueAnswer(Answer::Ok);  // print the cut line
     print(s);
@@ -187,9 +174,8 @@ TEST_F(SheetLabels, LongLinesGetNoBlanksAndStayOnTheirRowInsideTheLabel) {
 TEST_F(SheetLabels, LandscapeLeavesTheLabelSheetUpright) {
     // A 30-up sheet laid out sideways would put positions 19 to 30 off the
     // page: the orientation choice is the envelope's.
-    ComposerState s = labelComposer("5", 35, 10);
-    s.optPortrait = false;
-    s.optLandscape = true;
+    ComposerModel s = labelComposer("5", 35, 10);
+    s.orientation = Orientation::Landscape;
     print(s);
     const Document& doc = printer.documents.at(0);
     EXPECT_EQ(doc.orientation, Orientation::Portrait);
@@ -204,8 +190,8 @@ TEST_F(SheetLabels, LandscapeLeavesTheLabelSheetUpright) {
 
 TEST_F(SheetLabels, ItalicAndShiftsAreApplied) {
     shifts("2  |-1 ", "9  |9  ");
-    ComposerState s = labelComposer("5", 35, 10);
-    s.chkLblItalic = true;
+    ComposerModel s = labelComposer("5", 35, 10);
+    s.labelItalic = true;
     print(s);
     const auto t = texts(printer.documents.at(0));
     EXPECT_TRUE(t[0].font.italic);
@@ -232,7 +218,7 @@ TEST_F(SheetLabels, FirstLinesKeepTheirInsetWhereverTheShiftsPutTheLabels) {
     };
     for (const Case& c : cases) {
         shifts(std::string(c.shift), "0  |0  ");
-        ComposerState s = labelComposer(c.entry, 2, 3);
+        ComposerModel s = labelComposer(c.entry, 2, 3);
         print(s);
         const auto t = texts(printer.documents.back());
         ASSERT_FALSE(t.empty());
@@ -241,7 +227,7 @@ TEST_F(SheetLabels, FirstLinesKeepTheirInsetWhereverTheShiftsPutTheLabels) {
     }
     // Moved one column left, the first label's text is not held at the unshifted edge.
     shifts("-1 |0  ", "0  |0  ");
-    ComposerState s = labelComposer("1", 2, 3);
+    ComposerModel s = labelComposer("1", 2, 3);
     print(s);
     EXPECT_NEAR(texts(printer.documents.back())[0].x, 0, 1e-9);
 }
@@ -251,7 +237,7 @@ TEST_F(SheetLabels, EachCopyIsItsOwnDocumentStartingAtTheEnteredPosition) {
         ScriptedPrinter p;
         ScriptedDialogs d;
         p.answerCopies(copies);
-        ComposerState s = labelComposer("4-5", 2, 10);
+        ComposerModel s = labelComposer("4-5", 2, 10);
         printComposer(s, d, p, dir.path());
         ASSERT_EQ(p.documents.size(), static_cast<std::size_t>(copies));
         for (const Document& doc : p.documents) {
@@ -260,13 +246,12 @@ TEST_F(SheetLabels, EachCopyIsItsOwnDocumentStartingAtTheEnteredPosition) {
             expectLabelAt(t, 0, 2, 10);
             expectLabelAt(t, 3, 45, 10);
         }
-        EXPECT_EQ(s.StartPosition, "6");
     }
 }
 
 TEST_F(SheetLabels, ACancelledDialogEndsSilently) {
     printer.answerCancel();
-    ComposerState s = labelComposer("5", 35, 10);
+    ComposerModel s = labelComposer("5", 35, 10);
     print(s);
     EXPECT_TRUE(printer.documents.empty());
     EXPECT_TRUE(dialogs.log.empty());
@@ -275,21 +260,18 @@ TEST_F(SheetLabels, ACancelledDialogEndsSilently) {
 
 TEST_F(SheetLabels, TheChecksRefuseInOrder) {
     struct Case {
-        ComposerState state;
+        ComposerModel state;
         const char* message;
     };
-    ComposerState noLines = labelComposer("5", 35, 10);
+    ComposerModel noLines = labelComposer("5", 35, 10);
     noLines.lines = {"", "", "", "", ""};
-    ComposerState noMedia = labelComposer("5", 35, 10);
-    noMedia.optVRLabel = false;
-    ComposerState noSize = envelopeComposer(1, "50", "31");
-    noSize.EnvelopeSize = "0";
-    ComposerState noAlign = labelComposer("5", 35, 10);
-    noAlign.optVRLeftjust = false;
+    ComposerModel noMedia = labelComposer("5", 35, 10);
+    noMedia.media = Media::None;
+    ComposerModel noSize = envelopeComposer(1, 50, 31);
+    noSize.envelopeSize = 0;
     for (Case c : {Case{noLines, "Missing Data|No information entered"},
                    Case{noMedia, "Media Selection|Select Label stock or Envelope"},
-                   Case{noSize, "Envelope Size|Select Envelope size"},
-                   Case{noAlign, "Text Alignment|Select Left-Justified or Centered"}}) {
+                   Case{noSize, "Envelope Size|Select Envelope size"}}) {
         ScriptedDialogs d;
         ScriptedPrinter p;
         printComposer(c.state, d, p, dir.path());
@@ -302,25 +284,23 @@ TEST_F(SheetLabels, TheChecksRefuseInOrder) {
 }
 
 TEST_F(SheetLabels, LabelStockWithoutAPositionAsksForOne) {
-    ComposerState s = labelComposer("", 2, 3);
-    s.lblVRPosition.clear();
+    ComposerModel s = labelComposer("", 2, 3);
     dialogs.queueInput("7");
     print(s);
-    EXPECT_EQ(s.lblVRPosition, "Label Position 7");
+    EXPECT_EQ(composerView(s).positionCaption, "Label Position 7");
     ASSERT_EQ(printer.documents.size(), 1u);
     expectLabelAt(texts(printer.documents[0]), 0, 2, 1 + 16);
 
     // Cancelling the prompt prints nothing.
-    ComposerState c = labelComposer("", 2, 3);
-    c.lblVRPosition.clear();
+    ComposerModel c = labelComposer("", 2, 3);
     print(c);
     EXPECT_EQ(printer.documents.size(), 1u);
-    EXPECT_FALSE(c.optVRLabel);
+    EXPECT_EQ(c.media, Media::None);
 }
 
 TEST_F(SheetLabels, PrintingFailuresAbortAndShowThePrinterError) {
     printer.failWith = RunError::PrinterError;
-    ComposerState s = labelComposer("5", 35, 10);
+    ComposerModel s = labelComposer("5", 35, 10);
     print(s);
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{kPrinterError});
     EXPECT_EQ(dialogs.log.back().icon, Icon::Warning);
@@ -337,17 +317,17 @@ TEST_F(SheetLabels, PrintingFailuresAbortAndShowThePrinterError) {
 }
 
 TEST_F(SheetLabels, ALabelAfterALargeFontEnvelopeIsUpright) {
-    ComposerState e = envelopeComposer(1, "50", "31");
-    e.chkLargeFont = true;
-    e.chkBold = true;
+    ComposerModel e = envelopeComposer(1, 50, 31);
+    e.envelopeLarge = true;
+    e.envelopeBold = true;
     print(e);
-    ComposerState s = labelComposer("5", 35, 10);
+    ComposerModel s = labelComposer("5", 35, 10);
+    s.envelopeBold = true;  // printed labels take it away
     print(s);
     ASSERT_EQ(printer.documents.size(), 2u);
     EXPECT_TRUE(texts(printer.documents[0])[0].font.italic);
     EXPECT_EQ(texts(printer.documents[1])[0].font, (FontSpec{"Verdana", 9, false, false}));
-    EXPECT_FALSE(s.chkBold);
-    EXPECT_FALSE(s.chkBoldVisible);
+    EXPECT_FALSE(s.envelopeBold);
 }
 
 }  // namespace

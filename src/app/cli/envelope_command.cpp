@@ -29,13 +29,13 @@ int runEnvelope(const Args& args, CommandEnv& env) {
     }
     if (index < 0) return usageError(env, "envelope", "--size takes 10, 6-3/4, A2, A7, A8 or A10");
 
-    ComposerState s;
+    ComposerModel s;
     composerStart(s);
     std::copy(word->lines.begin(), word->lines.end(), s.lines.begin());
     composerEnvelopeClick(s);
     composerEnvelopeSizeClick(s, index);
-    s.chkBold = parsed.has("--bold");
-    s.chkLargeFont = parsed.has("--large");
+    s.envelopeBold = parsed.has("--bold");
+    s.envelopeLarge = parsed.has("--large");
 
     BatchDialogs dialogs(env.dialogs);
     return runPrinting(env, word->target, dialogs, [&](BatchDialogs& d, Printer& printer) {

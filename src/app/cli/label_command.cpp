@@ -18,19 +18,19 @@ int runLabel(const Args& args, CommandEnv& env) {
     const auto position = parsed.value("--position");
     if (!position) return usageError(env, "label", "give the label position with --position");
 
-    ComposerState s;
+    ComposerModel s;
     composerStart(s);
     std::copy(word->lines.begin(), word->lines.end(), s.lines.begin());
     if (parsed.has("--centered")) composerCenterClick(s);
-    s.chkLblBold = parsed.has("--bold");
-    s.chkLblItalic = parsed.has("--italic");
+    s.labelBold = parsed.has("--bold");
+    s.labelItalic = parsed.has("--italic");
 
     // The position goes through the window's own prompt and its checks.
     BatchDialogs dialogs(env.dialogs);
     composerLabelClick(s);
     dialogs.answerInput(*position);
     labelPositionPrompt(s, dialogs);
-    if (!s.optVRLabel) {
+    if (s.media != Media::Label) {
         return usageError(
             env, "label",
             dialogs.boxes().empty() ? "no label position" : dialogs.boxes().back().text);

@@ -13,7 +13,7 @@ int runReturnLabels(const Args& args, CommandEnv& env) {
     const auto word = parsePrintingArgs(args, {}, 3, error);
     if (!word) return usageError(env, "return-labels", error);
 
-    ComposerState s;
+    ComposerModel s;
     composerStart(s);
     std::copy(word->lines.begin(), word->lines.end(), s.lines.begin());
     BatchDialogs dialogs(env.dialogs);

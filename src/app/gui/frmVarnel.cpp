@@ -398,7 +398,7 @@ void frmVarnel::Form_Load() {
     try {
         ctx_.contactFile.close();
         show();
-        ComposerState s = readComposer();
+        ComposerModel s = readComposer();
         composerStart(s);
         writeComposer(s);
         // A refused file leaves the contact commands disabled until New or Open.
@@ -511,40 +511,21 @@ void frmVarnel::registerWindow(QWidget* window) {
     connect(window, &QObject::destroyed, this, [this, window] { std::erase(windows_, window); });
 }
 
-ComposerState frmVarnel::readComposer() const {
-    ComposerState s = formState_;
-    for (std::size_t i = 0; i < 5; ++i) s.lines[i] = toCp(txtVRLines[i]->text());
-    s.optVRLabel = optVRLabel->isChecked();
-    s.optVREnvelope = optVREnvelope->isChecked();
-    s.optVRLabelEnabled = optVRLabel->isEnabled();
-    s.optVREnvelopeEnabled = optVREnvelope->isEnabled();
-    s.cboVREnvelopeIndex = cboVREnvelope->currentIndex();
-    s.cboVREnvelopeVisible = !cboVREnvelope->isHidden();
-    s.optVRLeftjust = optVRLeftjust->isChecked();
-    s.optVRCenter = optVRCenter->isChecked();
-    s.optPortrait = optPortrait->isChecked();
-    s.optLandscape = optLandscape->isChecked();
-    s.linesCentered = txtVRLines[0]->alignment() & Qt::AlignHCenter;
-    s.chkBold = chkBold->isChecked();
-    s.chkBoldVisible = !chkBold->isHidden();
-    s.chkLargeFont = chkLargeFont->isChecked();
-    s.chkLargeFontVisible = !chkLargeFont->isHidden();
-    s.frFeaturesVisible = !frFeatures->isHidden();
-    s.chkLblBold = chkLblBold->isChecked();
-    s.chkLblItalic = chkLblItalic->isChecked();
-    s.chkLblBoldEnabled = chkLblBold->isEnabled();
-    s.chkLblItalicEnabled = chkLblItalic->isEnabled();
-    s.txtVRLeftPad = toCp(txtVRLeftPad->text());
-    s.txtVRToppad = toCp(txtVRToppad->text());
-    s.lblVRPosition = toCp(lblVRPosition->text());
-    s.lblVRPositionVisible = !lblVRPosition->isHidden();
-    s.lblVREnvSize = toCp(lblVREnvSize->text());
-    s.lblVREnvSizeVisible = !lblVREnvSize->isHidden();
-    s.lblVRInstruct = toCp(lblVRInstruct->text());
-    s.cmdVRStartVisible = !cmdVRStart->isHidden();
-    s.cmdRetAddressVisible = !cmdRetAddress->isHidden();
-    s.focus.clear();
-    return s;
+ComposerModel frmVarnel::readComposer() const {
+    ComposerModel m = formState_;
+    for (std::size_t i = 0; i < 5; ++i) m.lines[i] = toCp(txtVRLines[i]->text());
+    m.media = optVRLabel->isChecked()      ? Media::Label
+              : optVREnvelope->isChecked() ? Media::Envelope
+                                           : Media::None;
+    m.envelopeSize = cboVREnvelope->currentIndex() + 1;
+    m.alignment = optVRCenter->isChecked() ? Alignment::Centred : Alignment::Left;
+    m.orientation = optLandscape->isChecked() ? Orientation::Landscape : Orientation::Portrait;
+    m.envelopeBold = chkBold->isChecked();
+    m.envelopeLarge = chkLargeFont->isChecked();
+    m.labelBold = chkLblBold->isChecked();
+    m.labelItalic = chkLblItalic->isChecked();
+    m.focus = ComposerField::None;
+    return m;
 }
 
 namespace {
@@ -560,51 +541,54 @@ void setPair(QRadioButton* a, bool aOn, QRadioButton* b, bool bOn) {
 }
 }  // namespace
 
-void frmVarnel::writeComposer(const ComposerState& s) {
-    formState_ = s;
-    formState_.focus.clear();
-    for (std::size_t i = 0; i < 5; ++i) {
-        if (txtVRLines[i]->text() != fromCp(s.lines[i])) txtVRLines[i]->setText(fromCp(s.lines[i]));
-        txtVRLines[i]->setAlignment(s.linesCentered ? Qt::AlignHCenter : Qt::AlignLeft);
+void frmVarnel::writeComposer(const ComposerModel& m) {
+    formState_ = m;
+    formState_.focus = ComposerField::None;
+    const ComposerView v = composerView(m);
+    for (std::size_t i = 0; i < txtVRLines.size(); ++i) {
+        const QString text = fromCp(m.lines[i]);
+        if (txtVRLines[i]->text() != text) txtVRLines[i]->setText(text);
+        txtVRLines[i]->setAlignment(v.linesCentred ? Qt::AlignHCenter : Qt::AlignLeft);
     }
-    setPair(optVRLabel, s.optVRLabel, optVREnvelope, s.optVREnvelope);
-    optVRLabel->setEnabled(s.optVRLabelEnabled);
-    optVREnvelope->setEnabled(s.optVREnvelopeEnabled);
-    cboVREnvelope->setCurrentIndex(s.cboVREnvelopeIndex);
-    cboVREnvelope->setHidden(!s.cboVREnvelopeVisible);
-    setPair(optVRLeftjust, s.optVRLeftjust, optVRCenter, s.optVRCenter);
-    setPair(optPortrait, s.optPortrait, optLandscape, s.optLandscape);
-    // Label sheets print upright: the orientation is the envelope's choice.
-    frPortLand->setEnabled(!s.optVRLabel);
-    chkBold->setChecked(s.chkBold);
-    chkBold->setHidden(!s.chkBoldVisible);
-    chkLargeFont->setChecked(s.chkLargeFont);
-    chkLargeFont->setHidden(!s.chkLargeFontVisible);
-    frFeatures->setHidden(!s.frFeaturesVisible);
-    chkLblBold->setChecked(s.chkLblBold);
-    chkLblItalic->setChecked(s.chkLblItalic);
-    chkLblBold->setEnabled(s.chkLblBoldEnabled);
-    chkLblItalic->setEnabled(s.chkLblItalicEnabled);
-    txtVRLeftPad->setText(fromCp(s.txtVRLeftPad));
-    txtVRToppad->setText(fromCp(s.txtVRToppad));
-    lblVRPosition->setText(fromCp(s.lblVRPosition));
-    lblVRPosition->setHidden(!s.lblVRPositionVisible);
-    lblVREnvSize->setText(fromCp(s.lblVREnvSize));
-    lblVREnvSize->setHidden(!s.lblVREnvSizeVisible);
-    lblVRInstruct->setText(fromCp(s.lblVRInstruct));
-    cmdVRStart->setHidden(!s.cmdVRStartVisible);
-    cmdRetAddress->setHidden(!s.cmdRetAddressVisible);
+    setPair(optVRLabel, m.media == Media::Label, optVREnvelope, m.media == Media::Envelope);
+    optVRLabel->setEnabled(v.mediaEnabled);
+    optVREnvelope->setEnabled(v.mediaEnabled);
+    cboVREnvelope->setCurrentIndex(m.envelopeSize - 1);
+    cboVREnvelope->setHidden(!v.envelopeListVisible);
+    setPair(optVRLeftjust, m.alignment == Alignment::Left, optVRCenter,
+            m.alignment == Alignment::Centred);
+    setPair(optPortrait, m.orientation == Orientation::Portrait, optLandscape,
+            m.orientation == Orientation::Landscape);
+    frPortLand->setEnabled(v.orientationEnabled);
+    chkBold->setChecked(m.envelopeBold);
+    chkBold->setHidden(!v.envelopeStylesVisible);
+    chkLargeFont->setChecked(m.envelopeLarge);
+    chkLargeFont->setHidden(!v.envelopeStylesVisible);
+    frFeatures->setHidden(!v.labelStylesVisible);
+    chkLblBold->setChecked(m.labelBold);
+    chkLblItalic->setChecked(m.labelItalic);
+    chkLblBold->setEnabled(v.labelStylesEnabled);
+    chkLblItalic->setEnabled(v.labelStylesEnabled);
+    txtVRLeftPad->setText(QString::number(m.origin.column));
+    txtVRToppad->setText(QString::number(m.origin.row));
+    lblVRPosition->setText(fromCp(v.positionCaption));
+    lblVRPosition->setHidden(!v.positionVisible);
+    lblVREnvSize->setText(fromCp(v.envelopeSizeCaption));
+    lblVRInstruct->setText(fromCp(v.instruction));
+    cmdVRStart->setHidden(!v.printVisible);
+    cmdRetAddress->setHidden(!v.returnAddressPrintVisible);
 
-    static const std::pair<const char*, int> lineFocus[] = {{"txtVRLine1", 0},
-                                                            {"txtVRLine2", 1},
-                                                            {"txtVRline3", 2},
-                                                            {"txtVRLine4", 3},
-                                                            {"txtVRLine5", 4}};
-    for (const auto& [name, index] : lineFocus) {
-        if (s.focus == name) txtVRLines[static_cast<std::size_t>(index)]->setFocus();
+    switch (m.focus) {
+        case ComposerField::None:
+            break;
+        case ComposerField::Print:
+            cmdVRStart->setFocus();
+            break;
+        default:
+            txtVRLines[static_cast<std::size_t>(m.focus) -
+                       static_cast<std::size_t>(ComposerField::Line1)]
+                ->setFocus();
     }
-    if (s.focus == "cmdVRStart") cmdVRStart->setFocus();
-    if (s.focus == "cmdRetAddress") cmdRetAddress->setFocus();
 }
 
 }  // namespace varnel

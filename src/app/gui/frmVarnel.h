@@ -37,9 +37,10 @@ public:
     // True once the window has closed (Cancel in the common error box ends the program).
     bool isClosed() const { return closed_; }
 
-    // The composer mirrored as plain values for the core handlers.
-    ComposerState readComposer() const;
-    void writeComposer(const ComposerState& state);
+    // The composer's model from the controls, and the controls from a model
+    // and the view it gives.
+    ComposerModel readComposer() const;
+    void writeComposer(const ComposerModel& model);
 
     // Shown again when another window closes, where it was, with the shared
     // state in its controls; focus on composer line 1.
@@ -217,8 +218,9 @@ private:
     std::vector<QWidget*> windows_;
     ReminderSetting reminderSetting_ = ReminderSetting::NoRecords;
     QByteArray placeWhenHidden_;  // geometry, so the window comes back where it was
-    // Form-level composer state that has no control.
-    ComposerState formState_;
+    // The composer's model as last written; the parts with no control of
+    // their own are read back from it.
+    ComposerModel formState_;
 };
 
 }  // namespace varnel

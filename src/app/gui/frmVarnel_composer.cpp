@@ -7,14 +7,14 @@ namespace varnel {
 namespace {
 template <typename Handler>
 void run(frmVarnel& w, Handler handler) {
-    ComposerState s = w.readComposer();
+    ComposerModel s = w.readComposer();
     handler(s);
     w.writeComposer(s);
 }
 }  // namespace
 
 void frmVarnel::optVRLabel_Click() {
-    run(*this, [this](ComposerState& s) {
+    run(*this, [this](ComposerModel& s) {
         composerLabelClick(s);
         labelPositionPrompt(s, ctx_.dialogs);
     });
@@ -22,7 +22,7 @@ void frmVarnel::optVRLabel_Click() {
 void frmVarnel::optVREnvelope_Click() { run(*this, composerEnvelopeClick); }
 void frmVarnel::cboVREnvelope_Click() {
     const int index = cboVREnvelope->currentIndex();
-    run(*this, [index](ComposerState& s) { composerEnvelopeSizeClick(s, index); });
+    run(*this, [index](ComposerModel& s) { composerEnvelopeSizeClick(s, index); });
 }
 void frmVarnel::optVRLeftjust_Click() { run(*this, composerLeftJustClick); }
 void frmVarnel::optVRCenter_Click() { run(*this, composerCenterClick); }

@@ -10,7 +10,7 @@
 namespace varnel {
 
 void frmVarnel::cmdVRStart_Click() {
-    ComposerState state = readComposer();
+    ComposerModel state = readComposer();
     printComposer(state, ctx_.dialogs, ctx_.printer, ctx_.programFolder, PrintMode::Print,
                   ctx_.contactTitle);
     writeComposer(state);
@@ -21,8 +21,8 @@ void frmVarnel::mnuFilePrint_Click() { cmdVRStart_Click(); }
 // Previews what the visible Print button prints: the return-address sheet
 // in return-address mode, the composer's labels or envelope otherwise.
 void frmVarnel::cmdVRPreview_Click() {
-    ComposerState state = readComposer();
-    if (state.cmdRetAddressVisible) {
+    ComposerModel state = readComposer();
+    if (composerView(state).returnAddressPrintVisible) {
         printReturnAddressLabels(state, ctx_.dialogs, ctx_.printer, ctx_.programFolder,
                                  PrintMode::Preview, ctx_.contactTitle);
     } else {
@@ -79,7 +79,7 @@ void frmVarnel::mnuAdjustRA_Click() {
 void frmVarnel::mnuRetAddress_Click() { cmdRetAddress_Click(); }
 
 void frmVarnel::cmdRetAddress_Click() {
-    ComposerState state = readComposer();
+    ComposerModel state = readComposer();
     printReturnAddressLabels(state, ctx_.dialogs, ctx_.printer, ctx_.programFolder,
                              PrintMode::Print, ctx_.contactTitle);
     writeComposer(state);

@@ -70,7 +70,7 @@ void MainWindowHost::stateChanged() { main_.refreshFromState(); }
 
 void MainWindowHost::sendToComposer(const OneContactFields& fields) {
     main_.showAgain();
-    ComposerState composer = main_.readComposer();
+    ComposerModel composer = main_.readComposer();
     fillOneContactLabel(composer, fields);
     main_.writeComposer(composer);
 }

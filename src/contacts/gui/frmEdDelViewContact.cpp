@@ -370,7 +370,7 @@ void frmEdDelViewContact::cmdPrintLabel_Click() {
 
     hide();
     main_.showAgain();
-    ComposerState composer = main_.readComposer();
+    ComposerModel composer = main_.readComposer();
     fillOneContactLabel(composer, f);
     main_.writeComposer(composer);
 }

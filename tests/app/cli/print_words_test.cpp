@@ -82,11 +82,11 @@ TEST_F(PrintWords, LabelPrintsTheComposersLabels) {
     EXPECT_EQ(o.err, "");
     EXPECT_EQ(targets.at(0).pdfPath, "out.pdf");
     const Document window = windowPrints([&](Dialogs& d, Printer& p) {
-        ComposerState s;
+        ComposerModel s;
         composerStart(s);
         s.lines = {"Ann Smith", "12 Main St", "Springfield, IL  62704", "", ""};
         composerCenterClick(s);
-        s.chkLblBold = true;
+        s.labelBold = true;
         composerLabelClick(s);
         static_cast<ScriptedDialogs&>(d).queueInput("4-9");
         labelPositionPrompt(s, d);
@@ -106,18 +106,18 @@ TEST_F(PrintWords, EnvelopeAndReturnLabelsAndTestPage) {
         {{"envelope", "--line", "Ann Smith", "12 Main St", "--size", "A7", "--large", "--printer",
           "Office Laser"},
          [folder](Dialogs& d, Printer& p) {
-             ComposerState s;
+             ComposerModel s;
              composerStart(s);
              s.lines = {"Ann Smith", "12 Main St", "", "", ""};
              composerEnvelopeClick(s);
              composerEnvelopeSizeClick(s, 3);
-             s.chkLargeFont = true;
+             s.envelopeLarge = true;
              printComposer(s, d, p, folder);
          }},
         {{"return-labels", "--line", "Margaret A. Whitfield", "1234 Maple Grove Avenue",
           "Springfield, IL  62704", "-o", "r.pdf"},
          [folder](Dialogs& d, Printer& p) {
-             ComposerState s;
+             ComposerModel s;
              composerStart(s);
              s.lines = {"Margaret A. Whitfield", "1234 Maple Grove Avenue",
                         "Springfield, IL  62704", "", ""};

@@ -351,18 +351,18 @@ TEST_F(ContactBrowser, CloseAndTheCloseBoxForgetTheCurrentRecord) {
 
 TEST_F(ContactBrowser, PrintLabelFillsTheComposerFromTheFieldsAsShown) {
     frmEdDelViewContact* b = openBrowser(three());
-    ComposerState before = main->readComposer();
-    before.chkBold = true;
+    ComposerModel before = main->readComposer();
+    before.envelopeBold = true;
     main->writeComposer(before);
     pick(b, 0);                      // ann, with Acme ticked
     type(b->txtACSStreet, "Apt 4");  // not saved
     b->cmdPrintLabel->click();
     EXPECT_FALSE(b->isVisible());
     EXPECT_TRUE(main->isVisible());
-    ComposerState c = main->readComposer();
+    ComposerModel c = main->readComposer();
     EXPECT_EQ(c.lines, (std::array<std::string, 5>{"ann Q Able", "Acme", "12 Main St", "Apt 4",
                                                    "Springfield, IL  62704"}));
-    EXPECT_FALSE(c.chkBold);
+    EXPECT_FALSE(c.envelopeBold);
     EXPECT_FALSE(mainControl<QCheckBox>("chkBold")->isVisible());
     EXPECT_EQ(fileBytes(), bytesOf(three()));
 

@@ -21,7 +21,7 @@ using testing::ShownBox;
 // of a box no wider than 640 px, and every line of it shows.
 TEST(InputBox, ALongPromptWrapsInABoxAtMost640Wide) {
     ScriptedDialogs asked;
-    ComposerState state;
+    ComposerModel state;
     labelPositionPrompt(state, asked);  // answered with Cancel
     ASSERT_FALSE(asked.log.empty());
     const ShownBox& prompt = asked.log.front();

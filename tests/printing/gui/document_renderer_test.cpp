@@ -30,19 +30,15 @@ using testing::TempDir;
 constexpr double kDots = 2.0;  // 144 dpi
 
 Document fullSheet(bool bold) {
-    ComposerState s;
+    ComposerModel s;
     s.lines = {"Christopher J. Montgomery-Ames", "4820 Northwest Deerfield Drive",
                "Building 7, Harbor Point Plaza", "West Saint Paul, MN 55118-2298", ""};
-    s.optVRLabel = true;
-    s.optPortrait = true;
-    s.optVRCenter = true;
-    s.chkLblBold = bold;
-    s.PositionEntry = "1-30";
-    s.StartPosition = "1";
-    s.LabelCount = 30;
-    s.lblVRPosition = "Label Position 1-30";
-    s.txtVRLeftPad = "2";
-    s.txtVRToppad = "3";
+    s.media = Media::Label;
+    s.alignment = Alignment::Centred;
+    s.labelBold = bold;
+    s.labelPosition = "1-30";
+    s.run = LabelRun{1, 30, 30};
+    s.origin = {2, 3};
     return printOne(s, {}, {}, "Print to File (PDF)");
 }
 

@@ -1,12 +1,22 @@
 // Printing driven through the main window's real controls and menus.
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
 #include "app/gui/frmVarnel.h"
 #include "contacts/gui/frmEdDelViewContact.h"
 #include "listing/contact_builder.h"
 #include "listing/gui/frmViewAll.h"
 #include "printing/font_metrics.h"
 #include "support/fixed_clock.h"
+#include "support/gui/composer_controls.h"
 #include "support/gui/find_control.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
@@ -26,15 +36,16 @@ protected:
         dialogs.log.clear();
     }
 
-    template <typename T>
-    T* control(const char* name) {
-        return testing::find<T>(&w, name);
+    template <typename Control>
+    Control* control(const char* name) {
+        return testing::find<Control>(&w, name);
     }
+
+    QLineEdit* line(std::size_t index) { return testing::composerLine(w, index); }
 
     void type(std::initializer_list<const char*> lines) {
         std::size_t i = 0;
-        for (const char* line : lines)
-            control<QLineEdit>(testing::composerLineName(i++))->setText(QString::fromUtf8(line));
+        for (const char* text : lines) line(i++)->setText(QString::fromUtf8(text));
     }
 
     // Label stock at the position entry, with a three-line address.
@@ -85,9 +96,8 @@ TEST_F(MainWindowPrinting, ALabelAtPositionFivePrintsWhereTheGridPutsIt) {
         EXPECT_NEAR(t[i].x, 44 * columnWidth(font), 1e-9);
     }
     EXPECT_EQ(dialogs.log.size(), 1u) << "success shows nothing";
-    // The origin fields now hold the print-grid origin of the next position.
-    EXPECT_EQ(control<QLineEdit>("txtVRLeftPad")->text(), "89");
-    EXPECT_EQ(control<QLineEdit>("txtVRToppad")->text(), "9");
+    // The composer still shows its position for the next print.
+    EXPECT_EQ(control<QLabel>("lblVRPosition")->text(), "Label Position 5");
 
     // Bold from the label options, through the File menu this time.
     control<QCheckBox>("chkLblBold")->click();
@@ -228,9 +238,9 @@ TEST_F(MainWindowPrinting, ReturnAddressModePreviewsTheReturnLabels) {
     control<QAction>("mnuRetAddress")
         ->trigger();  // no lines yet: switches into return-address mode
     ASSERT_FALSE(control<QPushButton>("cmdRetAddress")->isHidden());
-    control<QLineEdit>("txtVRLine1")->setText("Margaret A. Whitfield");
-    control<QLineEdit>("txtVRLine2")->setText("1234 Maple Grove Avenue");
-    control<QLineEdit>("txtVRline3")->setText("Springfield, IL  62704");
+    line(0)->setText("Margaret A. Whitfield");
+    line(1)->setText("1234 Maple Grove Avenue");
+    line(2)->setText("Springfield, IL  62704");
     printer.previewAnswers.push_back(false);
     control<QPushButton>("cmdVRPreview")->click();
     ASSERT_EQ(printer.previews.size(), 1u);

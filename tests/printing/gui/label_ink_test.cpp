@@ -59,26 +59,21 @@ const std::vector<std::array<std::string, 5>> kAddresses = {
 
 std::vector<RectPt> labelsOf(const LabelSheet& sheet) { return sheetStock(sheet).labels; }
 
-ComposerState sheetComposer(const std::array<std::string, 5>& lines, const Style& style,
+ComposerModel sheetComposer(const std::array<std::string, 5>& lines, const Style& style,
                             bool centred) {
-    ComposerState s;
+    ComposerModel s;
     s.lines = lines;
-    s.optVRLabel = true;
-    s.optPortrait = true;
-    s.optVRLeftjust = !centred;
-    s.optVRCenter = centred;
-    s.chkLblBold = style.bold;
-    s.chkLblItalic = style.italic;
+    s.media = Media::Label;
+    s.alignment = centred ? Alignment::Centred : Alignment::Left;
+    s.labelBold = style.bold;
+    s.labelItalic = style.italic;
     return s;
 }
 
 // PrintOne of labels `first` to `last` as the Print command runs it.
-Document composerLabels(ComposerState s, int first, int last) {
-    s.StartPosition = std::to_string(first);
-    s.LabelCount = static_cast<std::int16_t>(last - first + 1);
-    const GridOrigin o = printGridOrigin(first, s.chkLblBold, false);
-    s.txtVRLeftPad = std::to_string(o.column);
-    s.txtVRToppad = std::to_string(o.row);
+Document composerLabels(ComposerModel s, int first, int last) {
+    s.run = LabelRun{first, last, static_cast<std::int16_t>(last - first + 1)};
+    s.origin = printGridOrigin(first, s.labelBold, false);
     return printOne(s, {}, {}, "Print to File (PDF)");
 }
 
@@ -115,7 +110,7 @@ TEST(LabelInk, OneContactLabelsStayInsideTheirLabel) {
     for (const Style& style : kStyles) {
         for (bool centred : {false, true}) {
             for (int position : {1, 14, 30}) {
-                ComposerState s = sheetComposer({}, style, centred);
+                ComposerModel s = sheetComposer({}, style, centred);
                 fillOneContactLabel(s, contact);
                 const Document doc = composerLabels(s, position, position);
                 checkLabelInk(doc, labelsOf(kAvery5160), kAvery5160.pitchX, kAvery5160.pitchY,
@@ -132,11 +127,10 @@ TEST(LabelInk, ReturnAddressLabelsStayInsideTheirAvery5167Labels) {
     for (const auto& lines : kAddresses) {
         for (bool italic : {false, true}) {
             for (bool centred : {false, true}) {
-                ComposerState s;
+                ComposerModel s;
                 s.lines = {lines[0], lines[1], lines[2], "", ""};
-                s.optVRLeftjust = !centred;
-                s.optVRCenter = centred;
-                s.chkLblItalic = italic;
+                s.alignment = centred ? Alignment::Centred : Alignment::Left;
+                s.labelItalic = italic;
                 const Document doc = returnAddressPage(s, {});
                 checkLabelInk(doc, labelsOf(kAvery5167), kAvery5167.pitchX, kAvery5167.pitchY,
                               tally,
@@ -241,14 +235,14 @@ struct EnvelopeCase {
 };
 
 Document envelopeOf(int size, const EnvelopeCase& c, const std::array<std::string, 5>& lines) {
-    ComposerState s;
+    ComposerModel s;
     composerStart(s);
     s.lines = lines;
     composerEnvelopeClick(s);
     composerEnvelopeSizeClick(s, size - 1);
     if (c.centred) composerCenterClick(s);
-    s.chkBold = c.bold;
-    s.chkLargeFont = c.large;
+    s.envelopeBold = c.bold;
+    s.envelopeLarge = c.large;
     return printOne(s, {}, {}, c.device);
 }
 
