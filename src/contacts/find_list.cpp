@@ -90,9 +90,21 @@ bool findsBefore(const FindEntry& a, const FindEntry& b) {
 }
 
 void replaceFindEntry(std::vector<FindEntry>& entries, FindEntry entry) {
-    std::erase_if(entries, [&](const FindEntry& e) { return e.record == entry.record; });
-    const auto at = std::lower_bound(entries.begin(), entries.end(), entry, findsBefore);
-    entries.insert(at, std::move(entry));
+    const auto old = std::find_if(entries.begin(), entries.end(),
+                                  [&](const FindEntry& e) { return e.record == entry.record; });
+    if (old == entries.end()) {
+        const auto at = std::lower_bound(entries.begin(), entries.end(), entry, findsBefore);
+        entries.insert(at, std::move(entry));
+        return;
+    }
+    // Only the entries between its old and new place move.
+    old->text = std::move(entry.text);
+    const auto to = std::lower_bound(entries.begin(), old, *old, findsBefore);
+    if (to != old) {
+        std::rotate(to, old, old + 1);
+        return;
+    }
+    std::rotate(old, old + 1, std::lower_bound(old + 1, entries.end(), *old, findsBefore));
 }
 
 }  // namespace varnel

@@ -69,6 +69,7 @@ TEST(FindList, AReplacedEntryStandsWhereARebuiltListHasIt) {
         {2, contact("Adam", "Q", "Smith")},  // unchanged
         {5, contact("adam", "", "jones")},   // a tie, ordered by record number
         {3, contact("ADAM", "", "JONES")},   // a tie, before a later record
+        {6, contact("Carl", "", "New")},     // not listed yet: added
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.record);

@@ -141,8 +141,8 @@ TEST_F(CloseAsksToSave, YesSavesNoDiscardsCancelStays) {
     }
 }
 
-// The close box asks as the Close button does; a browser that only stepped
-// (fields disabled) has nothing to ask about.
+// The close box asks as the Close button does; once a step shows another
+// contact (the edit given up, as stepping always did), there is nothing to ask.
 TEST_F(CloseAsksToSave, TheCloseBoxAsksToo) {
     QWidget* w = openWith(Window::Browser);
     type(w, "txtACLName", "Brown");

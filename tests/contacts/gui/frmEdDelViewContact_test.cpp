@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QListView>
 #include <functional>
 
 #include "contact_window_fixture.h"
@@ -111,6 +112,34 @@ TEST_F(ContactBrowser, APickShowsTheContactAndEnablesEditing) {
     EXPECT_TRUE(tick(b, "chkCompanyInclude")->isChecked());
     type(edit(b, "txtACCompany"), "");
     EXPECT_FALSE(tick(b, "chkCompanyInclude")->isChecked());
+}
+
+TEST_F(ContactBrowser, TheDropDownListsEveryContactAndEnterPicksOne) {
+    frmEdDelViewContact* b = openBrowser(three());
+    auto* find = child<QComboBox>(b, "cboFindContact");
+    find->showPopup();
+    auto* list = find->findChild<QListView*>();
+    ASSERT_TRUE(list);
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_GE(list->window()->width(), find->width());
+    std::vector<std::string> shown;
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        shown.push_back(list->model()->index(row, 0).data().toString().toStdString());
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{"ann Q Able", "Bob  Baker", "Zed  Zulu"}));
+
+    pressKey(list, Qt::Key_Escape);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(ctx->CurrentRecord, 0);
+
+    find->showPopup();
+    pressKey(list, Qt::Key_Down);  // from the first entry to Bob
+    pressKey(list, Qt::Key_Return);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(find->currentIndex(), 1);
+    EXPECT_EQ(ctx->CurrentRecord, 3);
+    EXPECT_EQ(textOf(b, "txtACLName"), "Baker");
+    EXPECT_TRUE(editing(b));
 }
 
 TEST_F(ContactBrowser, StepButtonsAndTheirMessages) {
