@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QListView>
 #include <QPushButton>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -90,13 +91,20 @@ void BM_BrowserStepRebuilt(benchmark::State& s) {
 }
 BENCHMARK(BM_BrowserStepRebuilt)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
+void openAndCloseOnce(QComboBox& combo) {
+    combo.showPopup();
+    QApplication::processEvents();  // lays out and paints the list
+    combo.hidePopup();
+    QApplication::processEvents();
+}
+
+// The first opening, which lays the list out, is reported as "first_ms".
 void openAndClose(benchmark::State& s, QComboBox& combo) {
-    for (auto _ : s) {
-        combo.showPopup();
-        QApplication::processEvents();  // lays out and paints the list
-        combo.hidePopup();
-        QApplication::processEvents();
-    }
+    const auto start = std::chrono::steady_clock::now();
+    openAndCloseOnce(combo);
+    s.counters["first_ms"] =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    for (auto _ : s) openAndCloseOnce(combo);
 }
 
 void BM_FindListOpens(benchmark::State& s) {
