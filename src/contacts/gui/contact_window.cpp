@@ -113,11 +113,8 @@ ContactWindow::SaveResult ContactWindow::saveForm(SaveKind kind, std::int32_t re
     }
     savedRecord_ = outcome->record;
     markUnchanged();
-    if (reminderOn) {
-        // The record carries a reminder: the main window offers to turn them off.
-        state_.remindersOn = true;
-        host_.stateChanged();
-    }
+    // The record carries a reminder: the main window offers to turn them off.
+    if (reminderOn) host_.stateChanged();
     state_.dialogs.messageBox(outcome->savedTitle, outcome->savedText, Icon::None, Buttons::Ok);
     return SaveResult::Saved;
 }

@@ -86,6 +86,10 @@ TEST_F(ContactBrowser, OpensWithTheFindListAndNothingShown) {
     EXPECT_EQ(edit(b, "txtACZip")->toolTip(),
               "For help in finding Zip Code, click 'Zip Code Finder'");
     EXPECT_EQ(edit(b, "txtACNotes")->toolTip(), "Notes may contain up to 160 characters");
+
+    menuItem(b, "mnuEDVManual")->trigger();
+    menuItem(b, "mnuEDVAbout")->trigger();
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"hideMain", "openManual", "openAbout"}));
 }
 
 TEST_F(ContactBrowser, APickShowsTheContactAndEnablesEditing) {
