@@ -1,4 +1,5 @@
-// Filling the contact browser's find list from a 100,000-record contact file.
+// Filling the contact browser's find list from a 100,000-record contact file,
+// and moving one saved entry in a list of a million.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -43,5 +44,22 @@ void BM_FindList100k(benchmark::State& state) {
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_FindList100k)->Unit(benchmark::kMillisecond);
+
+// A saved contact's entry moved to its new place in a list of a million.
+void BM_FindEntryReplaced(benchmark::State& state) {
+    auto folder = std::filesystem::temp_directory_path() / "varnel-bench-findentry";
+    std::filesystem::create_directories(folder);
+    varnel::ContactFile file;
+    file.open(makeNamedFile(folder, 1'000'000));
+    std::vector<varnel::FindEntry> list = varnel::buildFindList(file);
+    bool early = true;
+    for (auto _ : state) {
+        varnel::replaceFindEntry(list, {early ? "Aaron  Able" : "Zora  Zed", 500'000});
+        early = !early;
+    }
+    file.close();
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_FindEntryReplaced)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -45,6 +45,7 @@ struct ContactForm {
     const std::string& operator[](ContactBox box) const {
         return boxes[static_cast<std::size_t>(box)];
     }
+    bool operator==(const ContactForm&) const = default;
 };
 
 constexpr std::array<ContactBox, kContactBoxCount> kAllContactBoxes = {

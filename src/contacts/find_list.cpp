@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "contacts/address_lines.h"
 #include "text/strings.h"
 
 namespace varnel {
@@ -49,13 +50,8 @@ int foldedCompare(const std::string& a, const std::string& b) {
 }  // namespace
 
 std::string findEntryText(const ContactRecord& r) {
-    const std::string_view first = trimSpaces(r.raw(Field::FirstName));
-    const std::string_view mi = trimSpaces(r.raw(Field::MI));
-    const std::string_view last = trimSpaces(r.raw(Field::LastName));
-    std::string text;
-    text.reserve(first.size() + mi.size() + last.size() + 2);
-    text.append(first).append(" ").append(mi).append(" ").append(last);
-    return text;
+    return nameLine(trimSpaces(r.raw(Field::FirstName)), trimSpaces(r.raw(Field::MI)),
+                    trimSpaces(r.raw(Field::LastName)));
 }
 
 std::vector<FindEntry> buildFindList(const ContactFile& file) {
@@ -86,6 +82,29 @@ std::vector<FindEntry> buildFindList(const ContactFile& file) {
     sorted.reserve(entries.size());
     for (const Key& k : keys) sorted.push_back(std::move(entries[k.index]));
     return sorted;
+}
+
+bool findsBefore(const FindEntry& a, const FindEntry& b) {
+    const int c = foldedCompare(a.text, b.text);
+    return c != 0 ? c < 0 : a.record < b.record;
+}
+
+void replaceFindEntry(std::vector<FindEntry>& entries, FindEntry entry) {
+    const auto old = std::find_if(entries.begin(), entries.end(),
+                                  [&](const FindEntry& e) { return e.record == entry.record; });
+    if (old == entries.end()) {
+        const auto at = std::lower_bound(entries.begin(), entries.end(), entry, findsBefore);
+        entries.insert(at, std::move(entry));
+        return;
+    }
+    // Only the entries between its old and new place move.
+    old->text = std::move(entry.text);
+    const auto to = std::lower_bound(entries.begin(), old, *old, findsBefore);
+    if (to != old) {
+        std::rotate(to, old, old + 1);
+        return;
+    }
+    std::rotate(old, old + 1, std::lower_bound(old + 1, entries.end(), *old, findsBefore));
 }
 
 }  // namespace varnel

@@ -22,4 +22,12 @@ std::string findEntryText(const ContactRecord& record);
 // differ only in case keep file order.
 std::vector<FindEntry> buildFindList(const ContactFile& file);
 
+// True when `a` stands before `b` in the list: by text without regard to
+// case, then by record number (file order).
+bool findsBefore(const FindEntry& a, const FindEntry& b);
+
+// The entry of `entry.record` takes its new text and moves to its place, as
+// a rebuilt list would have it; it is added when the list had none.
+void replaceFindEntry(std::vector<FindEntry>& entries, FindEntry entry);
+
 }  // namespace varnel

@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "contacts/address_lines.h"
 #include "printing/font_metrics.h"
 #include "printing/label_stock.h"
 #include "printing/margin_file.h"
@@ -137,13 +138,12 @@ bool containsAny(const std::string& text, std::initializer_list<const char*> nam
 
 ResultLabel resultLabelOf(const ContactRecord& record) {
     ResultLabel label;
-    const std::string mi = record.get(Field::MI);
-    label.name = record.get(Field::FirstName) + (mi.empty() ? " " : " " + mi + " ") +
-                 record.get(Field::LastName);
+    label.name = nameLine(record.get(Field::FirstName), record.get(Field::MI),
+                          record.get(Field::LastName), MissingInitial::OneBlank);
     label.company = record.get(Field::Company);
     label.street = record.get(Field::Street1) + " " + record.get(Field::Street2);
     label.city =
-        record.get(Field::City) + ", " + record.get(Field::State) + "  " + record.get(Field::Zip);
+        cityLine(record.get(Field::City), record.get(Field::State), record.get(Field::Zip));
     label.hasCompany = !label.company.empty() && record.get(Field::IncludeCompany) == "1";
     return label;
 }

@@ -1,5 +1,6 @@
 #include "printing/one_contact_label.h"
 
+#include "contacts/address_lines.h"
 #include "text/strings.h"
 
 namespace varnel {
@@ -21,20 +22,21 @@ OneContactFields trimmedFields(const OneContactFields& in) {
     return f;
 }
 
-std::string nameLine(const OneContactFields& f) {
-    return replaceAll(f.firstName + " " + f.middleInitial + " " + f.lastName, "  ", " ");
+// Every doubled blank made single, so an empty initial leaves one blank.
+std::string labelNameLine(const OneContactFields& f) {
+    return replaceAll(nameLine(f.firstName, f.middleInitial, f.lastName), "  ", " ");
 }
 
-std::string cityLine(const OneContactFields& f) { return f.city + ", " + f.state + "  " + f.zip; }
+std::string labelCityLine(const OneContactFields& f) { return cityLine(f.city, f.state, f.zip); }
 
 }  // namespace
 
 std::string oneContactNameLine(const OneContactFields& fields) {
-    return nameLine(trimmedFields(fields));
+    return labelNameLine(trimmedFields(fields));
 }
 
 std::string oneContactCityLine(const OneContactFields& fields) {
-    return cityLine(trimmedFields(fields));
+    return labelCityLine(trimmedFields(fields));
 }
 
 void fillOneContactLabel(ComposerModel& composer, const OneContactFields& fields) {
@@ -43,8 +45,8 @@ void fillOneContactLabel(ComposerModel& composer, const OneContactFields& fields
     composer.focus = ComposerField::Line1;
     composer.envelopeBold = false;
 
-    lines[0] = nameLine(f);
-    const std::string city = f.city.empty() ? std::string() : cityLine(f);
+    lines[0] = labelNameLine(f);
+    const std::string city = f.city.empty() ? std::string() : labelCityLine(f);
     // The lines after the name: company when it is printed, then the streets.
     std::size_t next = 1;
     if (!f.company.empty() && f.includeCompany) lines[next++] = f.company;

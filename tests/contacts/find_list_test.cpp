@@ -57,6 +57,42 @@ TEST(FindList, LongSharedBeginningsAreOrderedByTheWholeText) {
     EXPECT_EQ(list[3].text, "Christopher  Zed");
 }
 
+// A saved contact moves in the list to where a list built afresh puts it.
+TEST(FindList, AReplacedEntryStandsWhereARebuiltListHasIt) {
+    struct Case {
+        std::int32_t record;
+        ContactRecord saved;
+    };
+    const Case cases[] = {
+        {1, contact("Aaron", "", "Zed")},    // moves to the front
+        {3, contact("zz", "", "top")},       // moves to the end
+        {2, contact("Adam", "Q", "Smith")},  // unchanged
+        {5, contact("adam", "", "jones")},   // a tie, ordered by record number
+        {3, contact("ADAM", "", "JONES")},   // a tie, before a later record
+        {6, contact("Carl", "", "New")},     // not listed yet: added
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.record);
+        TempDir dir;
+        ContactFile file;
+        file.open(dir / "c.DAT");
+        for (const ContactRecord& r : {contact("zoe", "", "Zed"), contact("Adam", "Q", "Smith"),
+                                       contact("adam", "", "Jones"), contact("Bea", "", "Able"),
+                                       contact("ADAM", "", "Jones")}) {
+            file.appendRecord(r);
+        }
+        std::vector<FindEntry> list = buildFindList(file);
+        file.writeRecord(c.record, c.saved);
+        replaceFindEntry(list, {findEntryText(c.saved), c.record});
+        const std::vector<FindEntry> rebuilt = buildFindList(file);
+        ASSERT_EQ(list.size(), rebuilt.size());
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            EXPECT_EQ(list[i].text, rebuilt[i].text) << i;
+            EXPECT_EQ(list[i].record, rebuilt[i].record) << i;
+        }
+    }
+}
+
 TEST(FindList, EmptyFileGivesNoEntries) {
     TempDir dir;
     ContactFile file;

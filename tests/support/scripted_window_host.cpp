@@ -38,6 +38,7 @@ void ScriptedWindowHost::openNewContact(const LabelLineContact& from) {
 
 void ScriptedWindowHost::sendToComposer(const OneContactFields& fields) {
     calls.push_back("sendToComposer " + oneContactNameLine(fields));
+    composerFields.push_back(fields);
 }
 
 }  // namespace varnel::testing

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ports/window_host.h"
+#include "printing/one_contact_label.h"
 
 namespace varnel::testing {
 
@@ -25,6 +26,7 @@ public:
     void sendToComposer(const OneContactFields& fields) override;
 
     std::vector<std::string> calls;
+    std::vector<OneContactFields> composerFields;  // every sendToComposer's fields
     bool endingNow = false;
 };
 

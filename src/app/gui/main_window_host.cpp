@@ -39,11 +39,13 @@ void MainWindowHost::showInsteadOfMain(QWidget* window) {
 void MainWindowHost::openWindow(WindowKind kind) {
     switch (kind) {
         case WindowKind::ContactBrowser:
-            frmEdDelViewContact::open(state_, main_);
-            return;
         case WindowKind::ContactFind: {
-            frmEdDelViewContact* browser = frmEdDelViewContact::open(state_, main_);
-            if (browser->isVisible()) browser->cboFindContact->setFocus();
+            // Set by the contact list's pick: the browser opens on that contact.
+            const std::int32_t pick = state_.CurrentRecord;
+            auto* browser = new frmEdDelViewContact(state_, *this);
+            main_.registerWindow(browser);
+            browser->Form_Load();  // the focus goes to the find list
+            if (pick > 0) browser->showRecord(pick);
             return;
         }
         case WindowKind::ContactList:
@@ -60,7 +62,7 @@ void MainWindowHost::openWindow(WindowKind kind) {
 }
 
 void MainWindowHost::openNewContact(const LabelLineContact& from) {
-    auto* form = new frmNewContact(state_, main_);
+    auto* form = new frmNewContact(state_, *this);
     main_.registerWindow(form);
     form->fillFromLabelLines(from);
     form->Form_Load();

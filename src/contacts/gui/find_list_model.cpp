@@ -50,6 +50,12 @@ void FindListModel::removeEntry(int row) {
     endRemoveRows();
 }
 
+void FindListModel::replaceEntry(FindEntry entry) {
+    beginResetModel();
+    replaceFindEntry(entries_, std::move(entry));
+    endResetModel();
+}
+
 int FindListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(entries_.size());
 }

@@ -20,6 +20,8 @@ public:
     void setEntries(std::vector<FindEntry> entries);
     std::int32_t recordAt(int row) const;
     void removeEntry(int row);
+    // A saved contact's entry takes its new text and place.
+    void replaceEntry(FindEntry entry);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;

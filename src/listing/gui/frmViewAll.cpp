@@ -9,7 +9,6 @@
 #include <filesystem>
 
 #include "app/gui/frmVarnel.h"
-#include "contacts/gui/frmEdDelViewContact.h"
 #include "listing/contact_report.h"
 #include "listing/gui/contact_list_model.h"
 #include "listing/gui/tab_stop_delegate.h"
@@ -350,8 +349,7 @@ void frmViewAll::lstAllContacts_DblClick(const QModelIndex& index) {
         ctx_.contactFile.readRecord(r);
         ctx_.CurrentRecord = r;
         model_->clear();
-        frmEdDelViewContact* browser = frmEdDelViewContact::open(ctx_, main_);
-        browser->showRecord(r);
+        main_.host().openWindow(WindowKind::ContactBrowser);  // opens on CurrentRecord
         openedBrowser_ = true;
         close();
     } catch (const RunError& e) {

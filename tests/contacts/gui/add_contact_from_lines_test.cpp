@@ -2,12 +2,12 @@
 // new-contact form, and what that form saves lands in the contact file.
 #include <QCheckBox>
 
-#include "contact_window_fixture.h"
+#include "main_window_fixture.h"
 
 namespace varnel::testing {
 namespace {
 
-class AddContactFromLines : public ContactWindowTest {
+class AddContactFromLines : public MainWindowTest {
 protected:
     void typeLines(const std::array<QString, 5>& lines) {
         for (std::size_t i = 0; i < 5; ++i)
@@ -16,25 +16,26 @@ protected:
 };
 
 TEST_F(AddContactFromLines, TypedAddressIsSavedByteExact) {
-    start({person("Old", "", "Timer")});
+    startMain({person("Old", "", "Timer")});
+    ctx->remindersOn = true;  // as record 1 leaves the setting
     typeLines({"Mrs. Jane Q. Doe", "123 Main Street Apt 4", "Springfield, IL 62704", "", ""});
     mainControl<QPushButton>("cmdAddContact")->click();
     frmNewContact* f = newContactForm();
     ASSERT_TRUE(f);
     EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(f->focusWidget(), f->txtACFName);
-    EXPECT_EQ(f->txtACFName->text(), "Jane");
-    EXPECT_EQ(f->txtACMiddleInit->text(), "Q");
-    EXPECT_EQ(f->txtACLName->text(), "Doe");
-    EXPECT_EQ(f->txtACFStreet->text(), "123 Main Street");
-    EXPECT_EQ(f->txtACSStreet->text(), "Apt 4");
-    EXPECT_EQ(f->txtACCity->text(), "Springfield");
-    EXPECT_EQ(f->txtACState->text(), "IL");
-    EXPECT_EQ(f->txtACZip->text(), "62704");
-    EXPECT_EQ(f->txtACCountry->text(), "");
+    EXPECT_EQ(f->focusWidget(), edit(f, "txtACFName"));
+    EXPECT_EQ(edit(f, "txtACFName")->text(), "Jane");
+    EXPECT_EQ(edit(f, "txtACMiddleInit")->text(), "Q");
+    EXPECT_EQ(edit(f, "txtACLName")->text(), "Doe");
+    EXPECT_EQ(edit(f, "txtACFStreet")->text(), "123 Main Street");
+    EXPECT_EQ(edit(f, "txtACSStreet")->text(), "Apt 4");
+    EXPECT_EQ(edit(f, "txtACCity")->text(), "Springfield");
+    EXPECT_EQ(edit(f, "txtACState")->text(), "IL");
+    EXPECT_EQ(edit(f, "txtACZip")->text(), "62704");
+    EXPECT_EQ(edit(f, "txtACCountry")->text(), "");
 
-    type(f->txtACCountry, "usa");
-    f->cmdSave->click();
+    type(edit(f, "txtACCountry"), "usa");
+    button(f, "cmdSave")->click();
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Contact saved to file|S A V E D"});
 
     // Record 2, written out field by field.
@@ -74,7 +75,7 @@ TEST_F(AddContactFromLines, TypedAddressIsSavedByteExact) {
 }
 
 TEST_F(AddContactFromLines, LineOneWithoutASpaceBeepsAndOpensNothing) {
-    start();
+    startMain();
     typeLines({"Cher", "12 Main St", "", "", ""});
     mainControl<QAction>("mnuAdd")->trigger();
     ASSERT_EQ(dialogs.log.size(), 2u);
@@ -86,8 +87,8 @@ TEST_F(AddContactFromLines, LineOneWithoutASpaceBeepsAndOpensNothing) {
 }
 
 TEST_F(AddContactFromLines, EmptyLinesOpenAnEmptyForm) {
-    start();
-    main->cmdAddContact_Click();
+    startMain();
+    mainControl<QPushButton>("cmdAddContact")->click();
     frmNewContact* f = newContactForm();
     ASSERT_TRUE(f);
     for (QLineEdit* e : f->findChildren<QLineEdit*>())
@@ -96,30 +97,30 @@ TEST_F(AddContactFromLines, EmptyLinesOpenAnEmptyForm) {
 }
 
 TEST_F(AddContactFromLines, PositionsThatFindNothingFillWhatTheyCanWithoutAnErrorBox) {
-    start();
+    startMain();
     typeLines({"Mr. Smith", "12, Main", "Minneapolis-MN55401", "", ""});
-    main->cmdAddContact_Click();
+    mainControl<QPushButton>("cmdAddContact")->click();
     frmNewContact* f = newContactForm();
     ASSERT_TRUE(f);
     EXPECT_TRUE(dialogs.log.empty());
-    EXPECT_EQ(f->txtACFName->text(), "");
-    EXPECT_EQ(f->txtACLName->text(), "Smith");
-    EXPECT_EQ(f->txtACFStreet->text(), "12, Main");
-    EXPECT_EQ(f->txtACCity->text(), "Minneapolis-MN55");
+    EXPECT_EQ(edit(f, "txtACFName")->text(), "");
+    EXPECT_EQ(edit(f, "txtACLName")->text(), "Smith");
+    EXPECT_EQ(edit(f, "txtACFStreet")->text(), "12, Main");
+    EXPECT_EQ(edit(f, "txtACCity")->text(), "Minneapolis-MN55");
     EXPECT_TRUE(ctx->contactFile.isOpen());
 }
 
 TEST_F(AddContactFromLines, OnlyTheNameWhenLineTwoIsNoStreet) {
-    start();
+    startMain();
     typeLines({"John Smith", "Acme Corporation", "Boston MA 02115", "", ""});
-    main->cmdAddContact_Click();
+    mainControl<QPushButton>("cmdAddContact")->click();
     frmNewContact* f = newContactForm();
     ASSERT_TRUE(f);
-    EXPECT_EQ(f->txtACFName->text(), "John");
-    EXPECT_EQ(f->txtACLName->text(), "Smith");
-    EXPECT_EQ(f->txtACFStreet->text(), "");
-    EXPECT_EQ(f->txtACCity->text(), "");
-    EXPECT_EQ(f->txtACZip->text(), "");
+    EXPECT_EQ(edit(f, "txtACFName")->text(), "John");
+    EXPECT_EQ(edit(f, "txtACLName")->text(), "Smith");
+    EXPECT_EQ(edit(f, "txtACFStreet")->text(), "");
+    EXPECT_EQ(edit(f, "txtACCity")->text(), "");
+    EXPECT_EQ(edit(f, "txtACZip")->text(), "");
 }
 
 }  // namespace

@@ -1,19 +1,24 @@
 #pragma once
-// A main window on a contact file in a fresh folder, with scripted dialogs,
-// for driving the contact windows through their controls.
+// The contact windows on a contact file in a fresh folder, with scripted
+// dialogs and a scripted window host, driven through their controls' names.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
+#include <QPushButton>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/gui/frmVarnel.h"
 #include "contacts/gui/frmEdDelViewContact.h"
 #include "contacts/gui/frmNewContact.h"
 #include "store/contact_record.h"
@@ -21,6 +26,7 @@
 #include "support/gui/find_control.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
+#include "support/scripted_window_host.h"
 #include "support/temp_dir.h"
 
 namespace varnel::testing {
@@ -48,26 +54,66 @@ inline ContactRecord person(const std::string& first, const std::string& mi,
     return r;
 }
 
+// Zed (record 1), ann with a company and an address (2), Bob (3).
+inline std::vector<ContactRecord> three() {
+    ContactRecord ann = person("ann", "Q", "Able");
+    ann.set(Field::Birthdate, "19800410");
+    ann.set(Field::Company, "Acme");
+    ann.set(Field::IncludeCompany, "1");
+    ann.set(Field::Street1, "12 Main St");
+    ann.set(Field::City, "Springfield");
+    ann.set(Field::State, "IL");
+    ann.set(Field::Zip, "62704");
+    return {person("Zed", "", "Zulu"), ann, person("Bob", "", "Baker")};
+}
+
 inline std::string bytesOf(const std::vector<ContactRecord>& records) {
     std::string all;
     for (const ContactRecord& r : records) all.append(r.data(), ContactRecord::Size);
     return all;
 }
 
+// A control of a window, found by its name.
+template <typename T>
+T* child(const QWidget* window, const char* name) {
+    T* found = window->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+inline QLineEdit* edit(const QWidget* w, const char* name) { return child<QLineEdit>(w, name); }
+inline QPushButton* button(const QWidget* w, const char* name) {
+    return child<QPushButton>(w, name);
+}
+inline QCheckBox* tick(const QWidget* w, const char* name) { return child<QCheckBox>(w, name); }
+inline QAction* menuItem(const QWidget* w, const char* name) { return child<QAction>(w, name); }
+inline std::string textOf(const QWidget* w, const char* name) {
+    return edit(w, name)->text().toStdString();
+}
+
 class ContactWindowTest : public ::testing::Test {
 protected:
-    // Writes the contact file, then starts the main window on it.
+    // Writes the contact file and opens it as the main window would.
     void start(const std::vector<ContactRecord>& records = {}) {
         writeFileBytes(filePath(), bytesOf(records));
         ctx = std::make_unique<AppState>(dialogs, printer, clock, dir.path());
-        main = std::make_unique<frmVarnel>(*ctx);
-        main->Form_Load();
-        dialogs.log.clear();
+        ctx->contactFile.open(filePath());
+        ctx->contactPath = filePath();
+        ctx->contactTitle = "VRN_Contacts";
+        ctx->remindersOn = true;
     }
 
-    template <typename T>
-    T* mainControl(const char* name) {
-        return testing::find<T>(main.get(), name);
+    frmEdDelViewContact* openBrowser(const std::vector<ContactRecord>& records) {
+        start(records);
+        auto* b = new frmEdDelViewContact(*ctx, host);
+        b->Form_Load();
+        return b;
+    }
+
+    frmNewContact* openForm(const std::vector<ContactRecord>& records = {}) {
+        start(records);
+        auto* f = new frmNewContact(*ctx, host);
+        f->Form_Load();
+        return f;
     }
 
     std::filesystem::path filePath() const { return dir / "VRN_Contacts.DAT"; }
@@ -86,14 +132,17 @@ protected:
     frmEdDelViewContact* browser() const { return openWindow<frmEdDelViewContact>(); }
 
     // Replaces a box's text as the user would: select all, type.
-    static void type(QLineEdit* edit, const QString& text) {
-        edit->setFocus();
-        edit->selectAll();
+    static void type(QLineEdit* box, const QString& text) {
+        box->setFocus();
+        box->selectAll();
         if (text.isEmpty()) {
-            edit->del();
+            box->del();
         } else {
-            typeKeys(edit, text);
+            typeKeys(box, text);
         }
+    }
+    static void type(const QWidget* window, const char* box, const QString& text) {
+        type(edit(window, box), text);
     }
 
     void TearDown() override {
@@ -104,15 +153,15 @@ protected:
             }
         }
         for (const QPointer<QWidget>& w : windows) delete w.data();
-        main.reset();
+        host.calls.clear();
     }
 
     TempDir dir;
     ScriptedDialogs dialogs;
     ScriptedPrinter printer;
+    ScriptedWindowHost host;
     FixedClock clock{Date{2026, 5, 5}};
     std::unique_ptr<AppState> ctx;
-    std::unique_ptr<frmVarnel> main;
 };
 
 }  // namespace varnel::testing

@@ -14,14 +14,6 @@ using B = ContactBox;
 
 class NewContactForm : public ContactWindowTest {
 protected:
-    frmNewContact* openForm(const std::vector<ContactRecord>& records = {}) {
-        start(records);
-        main->cmdAddContact_Click();
-        frmNewContact* form = newContactForm();
-        EXPECT_NE(form, nullptr);
-        return form;
-    }
-
     // The record the form writes for these boxes, put together by hand.
     static std::string expectedRecord(const std::vector<std::pair<std::size_t, std::string>>& at,
                                       char includeCompany, char reminder) {
@@ -43,13 +35,13 @@ TEST_F(NewContactForm, OpensWithItsCaptionsTipsAndHiddenCompanyTick) {
     frmNewContact* f = openForm();
     ASSERT_TRUE(f);
     EXPECT_EQ(f->windowTitle(), "Add Contact  [VRN_Contacts]");
-    EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(f->focusWidget(), f->txtACFName);
-    EXPECT_FALSE(f->lblIncCompName->isVisible());
-    EXPECT_FALSE(f->chkIncComp->isVisible());
-    EXPECT_TRUE(f->chkIncComp->isChecked());
-    EXPECT_EQ(f->lblIncCompName->text(), "Include Company Name in Address");
-    EXPECT_EQ(f->chkIncComp->toolTip(),
+    EXPECT_EQ(host.calls, std::vector<std::string>{"hideMain"});
+    EXPECT_EQ(f->focusWidget(), edit(f, "txtACFName"));
+    EXPECT_FALSE(child<QLabel>(f, "lblIncCompName")->isVisible());
+    EXPECT_FALSE(tick(f, "chkIncComp")->isVisible());
+    EXPECT_TRUE(tick(f, "chkIncComp")->isChecked());
+    EXPECT_EQ(child<QLabel>(f, "lblIncCompName")->text(), "Include Company Name in Address");
+    EXPECT_EQ(tick(f, "chkIncComp")->toolTip(),
               "If checked, Company Name will be included when printing address");
 
     struct Tip {
@@ -100,12 +92,12 @@ TEST_F(NewContactForm, OpensWithItsCaptionsTipsAndHiddenCompanyTick) {
         EXPECT_EQ(button->text(), b.caption);
         EXPECT_EQ(button->toolTip(), b.tip);
     }
-    EXPECT_EQ(f->mnuNewEdit->title(), "&Edit");
-    EXPECT_EQ(f->mnuNewCut->text(), "Cut");
-    EXPECT_EQ(f->mnuNewCopy->text(), "Copy");
-    EXPECT_EQ(f->mnuNewPaste->text(), "Paste");
-    EXPECT_EQ(f->mnuNewManual->text(), "User Manual");
-    EXPECT_EQ(f->mnuNewAbout->text(), "About Varnel");
+    EXPECT_EQ(child<QMenu>(f, "mnuNewEdit")->title(), "&Edit");
+    EXPECT_EQ(menuItem(f, "mnuNewCut")->text(), "Cut");
+    EXPECT_EQ(menuItem(f, "mnuNewCopy")->text(), "Copy");
+    EXPECT_EQ(menuItem(f, "mnuNewPaste")->text(), "Paste");
+    EXPECT_EQ(menuItem(f, "mnuNewManual")->text(), "User Manual");
+    EXPECT_EQ(menuItem(f, "mnuNewAbout")->text(), "About Varnel");
 }
 
 TEST_F(NewContactForm, EnterWalksTheSeventeenBoxesInTabOrder) {
@@ -115,30 +107,30 @@ TEST_F(NewContactForm, EnterWalksTheSeventeenBoxesInTabOrder) {
                            "txtACCountry", "txtACCompany",    "txtACBirthdate", "txtACHPhone",
                            "txtACCPhone",  "txtACWPhone",     "txtACEmail",     "txtACCategory",
                            "txtACNotes"};
-    f->txtACFName->setFocus();
+    edit(f, "txtACFName")->setFocus();
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         ASSERT_EQ(f->focusWidget()->objectName(), order[i]);
         pressKey(f->focusWidget(), Qt::Key_Return);
         EXPECT_EQ(f->focusWidget()->objectName(), order[i + 1]);
     }
     // Enter in the notes adds no line break and moves on (the company tick is hidden).
-    typeKeys(f->txtACNotes, "first");
-    pressKey(f->txtACNotes, Qt::Key_Enter);
-    EXPECT_EQ(f->txtACNotes->text(), "first");
-    EXPECT_EQ(f->focusWidget(), f->cmdSave);
+    typeKeys(edit(f, "txtACNotes"), "first");
+    pressKey(edit(f, "txtACNotes"), Qt::Key_Enter);
+    EXPECT_EQ(edit(f, "txtACNotes")->text(), "first");
+    EXPECT_EQ(f->focusWidget(), button(f, "cmdSave"));
 }
 
 TEST_F(NewContactForm, TypingACompanyShowsTheTickedBoxWhichStays) {
     frmNewContact* f = openForm();
-    type(f->txtACCompany, "Acme");
-    EXPECT_TRUE(f->lblIncCompName->isVisible());
-    EXPECT_TRUE(f->chkIncComp->isVisible());
-    EXPECT_TRUE(f->chkIncComp->isChecked());
-    f->chkIncComp->setChecked(false);
-    type(f->txtACCompany, "Acme Two");
-    EXPECT_FALSE(f->chkIncComp->isChecked());  // the tick is not changed by typing
-    type(f->txtACCompany, "");
-    EXPECT_TRUE(f->chkIncComp->isVisible());
+    type(edit(f, "txtACCompany"), "Acme");
+    EXPECT_TRUE(child<QLabel>(f, "lblIncCompName")->isVisible());
+    EXPECT_TRUE(tick(f, "chkIncComp")->isVisible());
+    EXPECT_TRUE(tick(f, "chkIncComp")->isChecked());
+    tick(f, "chkIncComp")->setChecked(false);
+    type(edit(f, "txtACCompany"), "Acme Two");
+    EXPECT_FALSE(tick(f, "chkIncComp")->isChecked());  // the tick is not changed by typing
+    type(edit(f, "txtACCompany"), "");
+    EXPECT_TRUE(tick(f, "chkIncComp")->isVisible());
 }
 
 TEST_F(NewContactForm, IncludeCompanyCases) {
@@ -157,12 +149,12 @@ TEST_F(NewContactForm, IncludeCompanyCases) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.company ? c.company : "(none)");
         frmNewContact* f = openForm();
-        type(f->txtACFName, "Ann");
-        type(f->txtACLName, "Able");
-        if (c.company) type(f->txtACCompany, c.company);
-        if (c.untick) f->chkIncComp->click();
-        if (c.clearAfter) type(f->txtACCompany, "");
-        f->cmdSave->click();
+        type(edit(f, "txtACFName"), "Ann");
+        type(edit(f, "txtACLName"), "Able");
+        if (c.company) type(edit(f, "txtACCompany"), c.company);
+        if (c.untick) tick(f, "chkIncComp")->click();
+        if (c.clearAfter) type(edit(f, "txtACCompany"), "");
+        button(f, "cmdSave")->click();
         const std::string bytes = fileBytes();
         ASSERT_EQ(bytes.size(), 518u);
         EXPECT_EQ(bytes[513], c.stored);
@@ -172,20 +164,20 @@ TEST_F(NewContactForm, IncludeCompanyCases) {
 
 TEST_F(NewContactForm, SaveAppendsTheTidiedRecordAndCloses) {
     frmNewContact* f = openForm({person("Old", "", "Timer")});
-    type(f->txtACFName, "Jo,hn");
-    type(f->txtACMiddleInit, "q.");
-    type(f->txtACLName, "Smith");
-    type(f->txtACFStreet, "12 Main St");
-    type(f->txtACCity, "Spring,field");
-    type(f->txtACState, "il");
-    type(f->txtACZip, "62704");
-    type(f->txtACCountry, "usa");
-    type(f->txtACBirthdate, "04/10/1980");
-    type(f->txtACHPhone, "+1 (555) 123-4567");
-    type(f->txtACEmail, "john@example.com");
-    type(f->txtACCategory, "Golf, Tennis");
-    type(f->txtACNotes, "Tea | cake");
-    f->cmdSave->click();
+    type(edit(f, "txtACFName"), "Jo,hn");
+    type(edit(f, "txtACMiddleInit"), "q.");
+    type(edit(f, "txtACLName"), "Smith");
+    type(edit(f, "txtACFStreet"), "12 Main St");
+    type(edit(f, "txtACCity"), "Spring,field");
+    type(edit(f, "txtACState"), "il");
+    type(edit(f, "txtACZip"), "62704");
+    type(edit(f, "txtACCountry"), "usa");
+    type(edit(f, "txtACBirthdate"), "04/10/1980");
+    type(edit(f, "txtACHPhone"), "+1 (555) 123-4567");
+    type(edit(f, "txtACEmail"), "john@example.com");
+    type(edit(f, "txtACCategory"), "Golf, Tennis");
+    type(edit(f, "txtACNotes"), "Tea | cake");
+    button(f, "cmdSave")->click();
 
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Contact saved to file|S A V E D"});
     const std::string expected = expectedRecord({{0, "John"},
@@ -207,22 +199,22 @@ TEST_F(NewContactForm, SaveAppendsTheTidiedRecordAndCloses) {
     EXPECT_EQ(bytes.substr(518), expected);
     EXPECT_EQ(bytes.substr(0, 518), bytesOf({person("Old", "", "Timer")}));
     EXPECT_EQ(newContactForm(), nullptr);
-    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"hideMain", "stateChanged", "showMain"}));
 }
 
 TEST_F(NewContactForm, AFailedCheckShowsItsBoxFocusesAndWritesNothing) {
     frmNewContact* f = openForm();
-    type(f->txtACFName, "Jo,hn");
-    type(f->txtACLName, "Smith");
-    type(f->txtACEmail, "john@example");
-    f->cmdSave->click();
+    type(edit(f, "txtACFName"), "Jo,hn");
+    type(edit(f, "txtACLName"), "Smith");
+    type(edit(f, "txtACEmail"), "john@example");
+    button(f, "cmdSave")->click();
     EXPECT_EQ(dialogs.messages(),
               std::vector<std::string>{"Incorrect entry|Email address must contain the '.' "
                                        "character."});
     EXPECT_EQ(dialogs.log[0].icon, Icon::None);
     EXPECT_EQ(dialogs.log[0].buttons, Buttons::Ok);
-    EXPECT_EQ(f->focusWidget(), f->txtACEmail);
-    EXPECT_EQ(f->txtACFName->text(), "John");  // tidying already done stays
+    EXPECT_EQ(f->focusWidget(), edit(f, "txtACEmail"));
+    EXPECT_EQ(edit(f, "txtACFName")->text(), "John");  // tidying already done stays
     EXPECT_EQ(fileBytes(), "");
     EXPECT_TRUE(f->isVisible());
 }
@@ -238,14 +230,14 @@ TEST_F(NewContactForm, BadBirthdatesStopTheSaveWithTheirMessage) {
         {"04/10/198 ", "Year must be a 4-digit year, no spaces.  Example: 1988"},
     };
     frmNewContact* f = openForm();
-    type(f->txtACLName, "Smith");
+    type(edit(f, "txtACLName"), "Smith");
     for (const Case& c : cases) {
         dialogs.log.clear();
-        type(f->txtACBirthdate, c.typed);
-        f->cmdSave->click();
+        type(edit(f, "txtACBirthdate"), c.typed);
+        button(f, "cmdSave")->click();
         EXPECT_EQ(dialogs.messages(),
                   std::vector<std::string>{std::string("Date error|") + c.message});
-        EXPECT_EQ(f->focusWidget(), f->txtACBirthdate);
+        EXPECT_EQ(f->focusWidget(), edit(f, "txtACBirthdate"));
     }
     EXPECT_EQ(fileBytes(), "");
 }
@@ -254,16 +246,16 @@ TEST_F(NewContactForm, HostileTextGivesAMessageOrAStoredRecordNeverACrash) {
     frmNewContact* f = openForm();
     const QString huge = QString(1000, QChar('x')) + "\t|\u03A9";
     for (QLineEdit* e : f->findChildren<QLineEdit*>()) e->setText(huge);
-    f->cmdSave->click();
+    button(f, "cmdSave")->click();
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(fileBytes(), "");
 
     // Characters the code page cannot hold are stored in Latin letters; tabs and "|" as typed.
     for (QLineEdit* e : f->findChildren<QLineEdit*>()) e->clear();
-    f->txtACFName->setText(QString::fromUtf8("\u03A9mega\tZo\u00EB"));
-    f->txtACLName->setText("a|b");
+    edit(f, "txtACFName")->setText(QString::fromUtf8("\u03A9mega\tZo\u00EB"));
+    edit(f, "txtACLName")->setText("a|b");
     dialogs.log.clear();
-    f->cmdSave->click();
+    button(f, "cmdSave")->click();
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Contact saved to file|S A V E D"});
     const std::string bytes = fileBytes();
     ASSERT_EQ(bytes.size(), 518u);
@@ -271,40 +263,32 @@ TEST_F(NewContactForm, HostileTextGivesAMessageOrAStoredRecordNeverACrash) {
     EXPECT_EQ(bytes.substr(17, 3), "a|b");
 }
 
-TEST_F(NewContactForm, RemindersDecideBdayReminderAndAnEmptyFileTurnsThemOn) {
-    // The menus as the birthday check leaves them: record 1 says off.
-    frmNewContact* f = openForm({person("A", "", "B", "0")});
-    mainControl<QAction>("mnuFileBdayOn")->setEnabled(true);
-    mainControl<QAction>("mnuFileBdayOff")->setEnabled(false);
-    type(f->txtACLName, "Off");
-    f->cmdSave->click();
-    EXPECT_EQ(fileBytes()[518 + 515], '0');
-    TearDown();
-
-    frmNewContact* g = openForm({person("A", "", "B", "1")});
-    mainControl<QAction>("mnuFileBdayOn")->setEnabled(false);
-    mainControl<QAction>("mnuFileBdayOff")->setEnabled(true);
-    type(g->txtACLName, "On");
-    g->cmdSave->click();
-    EXPECT_EQ(fileBytes()[518 + 515], '1');
-    TearDown();
-
-    // An empty file: both menus disabled.
-    frmNewContact* h = openForm();
-    mainControl<QAction>("mnuFileBdayOn")->setEnabled(false);
-    mainControl<QAction>("mnuFileBdayOff")->setEnabled(false);
-    type(h->txtACLName, "First");
-    h->cmdSave->click();
-    EXPECT_EQ(fileBytes()[515], '1');
-    EXPECT_TRUE(mainControl<QAction>("mnuFileBdayOff")->isEnabled());
+// The reminder setting goes into the saved record; a record saved with a
+// reminder tells the main window, which then offers to turn reminders off.
+TEST_F(NewContactForm, TheReminderSettingDecidesBdayReminder) {
+    for (const bool on : {false, true}) {
+        SCOPED_TRACE(on);
+        frmNewContact* f = openForm({person("A", "", "B", on ? "1" : "0")});
+        ctx->remindersOn = on;
+        host.calls.clear();
+        type(edit(f, "txtACLName"), "Next");
+        button(f, "cmdSave")->click();
+        EXPECT_EQ(fileBytes()[518 + 515], on ? '1' : '0');
+        EXPECT_EQ(ctx->remindersOn, on);
+        const std::vector<std::string> calls =
+            on ? std::vector<std::string>{"stateChanged", "showMain"}
+               : std::vector<std::string>{"showMain"};
+        EXPECT_EQ(host.calls, calls);
+        TearDown();
+    }
 }
 
 TEST_F(NewContactForm, AFileErrorOffersRetryAndCancel) {
     frmNewContact* f = openForm();
-    type(f->txtACLName, "Smith");
+    type(edit(f, "txtACLName"), "Smith");
     ctx->contactFile.close();
     dialogs.queueAnswer(Answer::Retry);
-    f->cmdSave->click();
+    button(f, "cmdSave")->click();
     ASSERT_EQ(dialogs.log.size(), 1u);
     EXPECT_EQ(dialogs.log[0].title, "Error");
     EXPECT_EQ(dialogs.log[0].text,
@@ -313,78 +297,84 @@ TEST_F(NewContactForm, AFileErrorOffersRetryAndCancel) {
     EXPECT_EQ(dialogs.log[0].buttons, Buttons::RetryCancel);
     EXPECT_EQ(dialogs.log[0].icon, Icon::Critical);
     EXPECT_TRUE(f->isVisible());
-    EXPECT_EQ(f->txtACLName->text(), "Smith");
+    EXPECT_EQ(edit(f, "txtACLName")->text(), "Smith");
 
     dialogs.queueAnswer(Answer::Cancel);
-    f->cmdSave->click();
+    button(f, "cmdSave")->click();
+    EXPECT_EQ(dialogs.log.size(), 2u);  // no question about saving after the error box
     EXPECT_EQ(newContactForm(), nullptr);
-    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(host.calls.back(), "showMain");
 }
 
-TEST_F(NewContactForm, CloseAndTheCloseBoxBringTheMainWindowBack) {
+TEST_F(NewContactForm, CloseWithNothingTypedBringsTheMainWindowBackWithoutAsking) {
     frmNewContact* f = openForm();
-    f->cmdCancel->click();
+    button(f, "cmdCancel")->click();
     EXPECT_EQ(newContactForm(), nullptr);
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(main->focusWidget(), mainControl<QLineEdit>("txtVRLine1"));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"hideMain", "showMain"}));
 
-    main->cmdAddContact_Click();
-    frmNewContact* g = newContactForm();
-    ASSERT_TRUE(g);
-    type(g->txtACFName, "Left");
+    // Filled from the label lines and left as it was: nothing of the user's is lost.
+    frmNewContact* g = new frmNewContact(*ctx, host);
+    LabelLineContact lines;
+    lines.firstName = "Ann";
+    lines.lastName = "Lee";
+    g->fillFromLabelLines(lines);
+    g->Form_Load();
     g->close();
-    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(newContactForm(), nullptr);
+    EXPECT_TRUE(dialogs.log.empty());
     EXPECT_EQ(fileBytes(), "");
 }
 
 TEST_F(NewContactForm, LookUpsOpenThroughTheShell) {
     frmNewContact* f = openForm();
-    f->cmdStateAbb->click();
-    EXPECT_EQ(f->focusWidget(), f->txtACState);
-    f->cmdZipFinder->click();
-    f->cmdPeopleFind->click();
-    f->mnuNewManual->trigger();
+    button(f, "cmdStateAbb")->click();
+    EXPECT_EQ(f->focusWidget(), edit(f, "txtACState"));
+    button(f, "cmdZipFinder")->click();
+    button(f, "cmdPeopleFind")->click();
+    menuItem(f, "mnuNewManual")->trigger();
+    menuItem(f, "mnuNewAbout")->trigger();
     EXPECT_EQ(dialogs.opened,
-              (std::vector<std::string>{
-                  (dir / "vrn_state_abbreviations.pdf").string(), std::string(kZipLookupAddress),
-                  std::string(kPeopleSearchAddress), (dir / "vrnUman.pdf").string()}));
+              (std::vector<std::string>{(dir / "vrn_state_abbreviations.pdf").string(),
+                                        std::string(kZipLookupAddress),
+                                        std::string(kPeopleSearchAddress)}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"hideMain", "openManual", "openAbout"}));
 }
 
 TEST_F(NewContactForm, EditMenuFollowsTheSelection) {
     frmNewContact* f = openForm();
-    type(f->txtACFStreet, "12 Main St");
-    f->txtACFStreet->setFocus();
-    f->txtACFStreet->deselect();
-    emit f->mnuNewEdit->aboutToShow();
-    EXPECT_FALSE(f->mnuNewCut->isEnabled());
-    EXPECT_FALSE(f->mnuNewCopy->isEnabled());
-    EXPECT_TRUE(f->mnuNewPaste->isEnabled());
+    type(edit(f, "txtACFStreet"), "12 Main St");
+    edit(f, "txtACFStreet")->setFocus();
+    edit(f, "txtACFStreet")->deselect();
+    emit child<QMenu>(f, "mnuNewEdit")->aboutToShow();
+    EXPECT_FALSE(menuItem(f, "mnuNewCut")->isEnabled());
+    EXPECT_FALSE(menuItem(f, "mnuNewCopy")->isEnabled());
+    EXPECT_TRUE(menuItem(f, "mnuNewPaste")->isEnabled());
 
-    f->txtACFStreet->setSelection(3, 4);
-    emit f->mnuNewEdit->aboutToShow();
-    EXPECT_TRUE(f->mnuNewCut->isEnabled());
-    EXPECT_TRUE(f->mnuNewCopy->isEnabled());
-    f->mnuNewCut->trigger();
-    EXPECT_EQ(f->txtACFStreet->text(), "12  St");
+    edit(f, "txtACFStreet")->setSelection(3, 4);
+    emit child<QMenu>(f, "mnuNewEdit")->aboutToShow();
+    EXPECT_TRUE(menuItem(f, "mnuNewCut")->isEnabled());
+    EXPECT_TRUE(menuItem(f, "mnuNewCopy")->isEnabled());
+    menuItem(f, "mnuNewCut")->trigger();
+    EXPECT_EQ(edit(f, "txtACFStreet")->text(), "12  St");
     EXPECT_EQ(dialogs.clipboard, "Main");
 
-    f->txtACCity->setFocus();
-    f->mnuNewPaste->trigger();
-    EXPECT_EQ(f->txtACCity->text(), "Main");
-    f->txtACCity->selectAll();
-    f->mnuNewCopy->trigger();
+    edit(f, "txtACCity")->setFocus();
+    menuItem(f, "mnuNewPaste")->trigger();
+    EXPECT_EQ(edit(f, "txtACCity")->text(), "Main");
+    edit(f, "txtACCity")->selectAll();
+    menuItem(f, "mnuNewCopy")->trigger();
     EXPECT_EQ(dialogs.clipboard, "Main");
-    EXPECT_EQ(f->txtACCity->text(), "Main");
+    EXPECT_EQ(edit(f, "txtACCity")->text(), "Main");
 }
 
 TEST_F(NewContactForm, PastedLineBreaksBecomeSpacesSoTheRecordStaysOneLine) {
     frmNewContact* f = openForm();
-    type(f->txtACLName, "Smith");
+    type(edit(f, "txtACLName"), "Smith");
     dialogs.clipboard = "Call after 5\r\nnot on Sundays\nthanks";
-    f->txtACNotes->setFocus();
-    f->mnuNewPaste->trigger();
-    EXPECT_EQ(f->txtACNotes->text(), "Call after 5 not on Sundays thanks");
-    f->cmdSave->click();
+    edit(f, "txtACNotes")->setFocus();
+    menuItem(f, "mnuNewPaste")->trigger();
+    EXPECT_EQ(edit(f, "txtACNotes")->text(), "Call after 5 not on Sundays thanks");
+    button(f, "cmdSave")->click();
     const std::string bytes = fileBytes();
     ASSERT_EQ(bytes.size(), 518u);
     EXPECT_EQ(bytes.find_first_of("\r\n"), 516u);

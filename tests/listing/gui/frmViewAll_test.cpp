@@ -371,15 +371,17 @@ TEST_F(ListWindow, DoubleClickOpensTheBrowserOnTheLineRecord) {
     // The browser shows the contact, ready to edit; the main window stays hidden.
     QPointer<frmEdDelViewContact> browser = visibleBrowser();
     ASSERT_FALSE(browser.isNull());
-    EXPECT_EQ(browser->txtACFName->text(), "Bea");
-    EXPECT_EQ(browser->txtACLName->text(), "Moss");
-    EXPECT_TRUE(browser->txtACFName->isEnabled());
-    EXPECT_TRUE(browser->cmdSave->isEnabled());
+    auto* first = browser->findChild<QLineEdit*>("txtACFName");
+    auto* last = browser->findChild<QLineEdit*>("txtACLName");
+    EXPECT_EQ(first->text(), "Bea");
+    EXPECT_EQ(last->text(), "Moss");
+    EXPECT_TRUE(first->isEnabled());
+    EXPECT_TRUE(browser->findChild<QPushButton*>("cmdSave")->isEnabled());
     EXPECT_FALSE(main->isVisible());
 
     // File > Print on the browser: the detail sheet of the boxes, unsaved edits included.
-    browser->txtACLName->setText("Mossman");
-    browser->mnuEDVPrint->trigger();
+    last->setText("Mossman");
+    browser->findChild<QAction*>("mnuEDVPrint")->trigger();
     ASSERT_EQ(printer.documents.size(), 1u);
     bool named = false;
     for (const auto& row : printedRows(printer.documents[0])) {
@@ -388,6 +390,7 @@ TEST_F(ListWindow, DoubleClickOpensTheBrowserOnTheLineRecord) {
     EXPECT_TRUE(named);
     EXPECT_EQ(ctx.contactFile.readRecord(3).get(Field::LastName), "Moss");
 
+    dialogs.queueAnswer(Answer::No);  // closing asks to save the edit
     browser->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(main->isVisible());

@@ -340,10 +340,10 @@ TEST_F(MainWindowPrinting, TheListWindowAndTheBrowserPreviewTheirPrintouts) {
     list->close();
 
     ctx.CurrentRecord = 1;
-    frmEdDelViewContact browser(ctx, w);
+    frmEdDelViewContact browser(ctx, w.host());
     browser.showRecord(1);
     printer.previewAnswers = {true};
-    browser.mnuEDVPreview->trigger();
+    browser.findChild<QAction*>("mnuEDVPreview")->trigger();
     ASSERT_EQ(printer.previews.size(), 3u);
     EXPECT_EQ(printer.previews[2].title, "Contact detail sheet - VRN_Contacts");
     ASSERT_EQ(printer.documents.size(), 1u);

@@ -5,7 +5,7 @@
 
 #include "app/app_state.h"
 #include "calendar/date.h"
-#include "listing/detail_sheet.h"
+#include "contacts/detail_sheet.h"
 
 namespace varnel {
 

@@ -1,4 +1,4 @@
-#include "listing/gui/detail_sheet_print.h"
+#include "contacts/gui/detail_sheet_print.h"
 
 #include <QDate>
 #include <QLineEdit>

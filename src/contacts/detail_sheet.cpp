@@ -1,8 +1,9 @@
-#include "listing/detail_sheet.h"
+#include "contacts/detail_sheet.h"
 
 #include <initializer_list>
 #include <utility>
 
+#include "contacts/address_lines.h"
 #include "printing/print_flow.h"
 #include "text/run_error.h"
 #include "text/strings.h"
@@ -60,11 +61,11 @@ Document detailSheetDocument(const DetailValues& v, const std::string& dateText)
     page.newLine();
     row(page, {{8, kRule}});
     emptyLines(page, 2);
-    row(page, {{8, t(v.first) + " " + t(v.mi) + " " + t(v.last)}});
+    row(page, {{8, nameLine(t(v.first), t(v.mi), t(v.last))}});
     page.newLine();
     row(page, {{8, t(v.street1) + "  " + t(v.street2)}});
     page.newLine();
-    row(page, {{8, t(v.city) + ", " + t(v.state) + "  " + t(v.zip)}});
+    row(page, {{8, cityLine(t(v.city), t(v.state), t(v.zip))}});
     emptyLines(page, 2);
     row(page, {{8, "Company Name:"}, {24, t(v.company)}});
     emptyLines(page, 2);

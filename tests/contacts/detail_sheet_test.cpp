@@ -1,4 +1,4 @@
-#include "listing/detail_sheet.h"
+#include "contacts/detail_sheet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The detail sheet as the browser starts it: today's date from the clock in
 // the system's short format, "Selection" from the focused text box only.
-#include "listing/gui/detail_sheet_print.h"
+#include "contacts/gui/detail_sheet_print.h"
 
 #include <gtest/gtest.h>
 
