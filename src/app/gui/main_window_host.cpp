@@ -42,7 +42,7 @@ void MainWindowHost::openWindow(WindowKind kind) {
         }
         case WindowKind::ContactList:
         case WindowKind::ContactSearch:
-            frmViewAll::open(state_, main_);
+            main_.registerWindow(frmViewAll::open(state_, *this));
             return;
         case WindowKind::Import: {
             auto* window = new frmVRImport(state_, main_);
