@@ -19,7 +19,10 @@ QVariant ContactListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const ListLine& line = list_[static_cast<std::size_t>(index.row())];
-    if (role == Qt::DisplayRole) return fromCp(std::string(listColumn(line.text, index.column())));
+    // On screen the padding blanks inside a piece go: "12 Main St Apt 3".
+    if (role == Qt::DisplayRole) {
+        return fromCp(std::string(listColumn(line.text, index.column()))).simplified();
+    }
     if (role == RecordRole) return line.record;
     return {};
 }

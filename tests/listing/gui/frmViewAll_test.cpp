@@ -33,7 +33,7 @@ std::string blanks(std::size_t n) { return std::string(n, ' '); }
 
 // The three sample contacts' lines in the street display, first name first:
 // what Copy puts on the clipboard, byte for byte.
-const std::string kAlLine = "al Young\t2 Oak" + blanks(13) + "\tCold Springs    \tCO\t29021" +
+const std::string kAlLine = "al Young\t2 Oak" + blanks(13) + "Apt 3\tCold Springs    \tCO\t29021" +
                             blanks(11) + "\t" + blanks(22) + "\t" + blanks(22);
 const std::string kBeaLine = "Bea Moss\t3 Ash" + blanks(13) + "\tBoston          \tMA\t02108" +
                              blanks(11) + "\t" + blanks(22) + "\t" + blanks(22);
@@ -65,6 +65,7 @@ protected:
         add({.first = "al",
              .last = "Young",
              .street1 = "2 Oak",
+             .street2 = "Apt 3",
              .city = "Cold Springs",
              .state = "CO",
              .zip = "29021"});
@@ -232,7 +233,7 @@ TEST_F(ListWindow, CitySearchTypedOnTheWindowBuildsTheColumns) {
 
     button("cmdACGetReport")->click();
     EXPECT_EQ(cells(), (std::vector<std::vector<std::string>>{
-                           {"al Young", "2 Oak", "Cold Springs", "CO", "29021", "", ""},
+                           {"al Young", "2 Oak Apt 3", "Cold Springs", "CO", "29021", "", ""},
                            {"Zoe Q. Adams", "1 Elm", "Springfield", "CA", "90210", "555-0100", ""},
                        }));
     EXPECT_EQ(recordAt(0), 2);
@@ -414,7 +415,7 @@ TEST_F(ListWindow, PasteOfAnyTextNeverBreaksTheList) {
     // the rest of the line in its last column.
     dialogs.clipboard = "1\t2\t3\t4\t5\t6\t7\t8";
     item("mnuVAPaste")->trigger();
-    EXPECT_EQ(cells()[0], (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7\t8"}));
+    EXPECT_EQ(cells()[0], (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7 8"}));
     item("mnuPrint")->trigger();
     EXPECT_EQ(
         dialogs.messages(),
@@ -454,9 +455,11 @@ TEST_F(ListWindow, FilePrintReportsTheListAndItsSelection) {
                                     {94, "Zip"},
                                     {109, "Home"},
                                     {127, "Cell"}}));
-    EXPECT_EQ(
-        rows[3].items,
-        (Items{{2, "al Young"}, {30, "2 Oak"}, {66, "Cold Springs"}, {88, "CO"}, {94, "29021"}}));
+    EXPECT_EQ(rows[3].items, (Items{{2, "al Young"},
+                                    {30, "2 Oak" + blanks(13) + "Apt 3"},
+                                    {66, "Cold Springs"},
+                                    {88, "CO"},
+                                    {94, "29021"}}));
     EXPECT_EQ(rows[4].items,
               (Items{{2, "Bea Moss"}, {30, "3 Ash"}, {66, "Boston"}, {88, "MA"}, {94, "02108"}}));
     EXPECT_EQ(rows[5].items, (Items{{2, "Zoe Q. Adams"},
