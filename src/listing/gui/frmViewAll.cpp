@@ -142,7 +142,6 @@ void frmViewAll::buildControls() {
     auto* buttons = new QVBoxLayout;
     cmdACGetReport = new QPushButton("Get report", central);
     cmdACGetReport->setObjectName("cmdACGetReport");
-    cmdACGetReport->setDefault(true);
     cmdPrintLabels = new QPushButton("Print labels", central);
     cmdPrintLabels->setObjectName("cmdPrintLabels");
     cmdPrintLabels->setToolTip("Print a label for each contact in list");
