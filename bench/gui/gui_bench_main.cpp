@@ -1,5 +1,5 @@
-// Benchmarks that draw with Qt, or drive its windows, run under an
-// application object on the offscreen platform.
+// Benchmarks that draw with Qt, or drive a window, run under an application
+// object on the offscreen platform.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

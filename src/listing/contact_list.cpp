@@ -1,14 +1,36 @@
 #include "listing/contact_list.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "listing/list_order.h"
+#include "text/strings.h"
 
 namespace varnel {
 
 namespace {
 
-bool lineLess(const ListLine& a, const ListLine& b) { return lessIgnoringCase(a.text, b.text); }
+std::string_view sortKey(const ListLine& line, int column) {
+    return column == kWholeLine ? std::string_view(line.text) : listColumn(line.text, column);
+}
+
+bool lineLess(const ListLine& a, const ListLine& b, const ListOrder& order) {
+    const std::string_view x = sortKey(a, order.column);
+    const std::string_view y = sortKey(b, order.column);
+    return order.descending ? lessIgnoringCase(y, x) : lessIgnoringCase(x, y);
+}
+
+// Lines in the given order, moved, in one sort of precomputed keys.
+void sortLines(std::vector<ListLine>& lines, const ListOrder& order) {
+    std::vector<std::string_view> keys;
+    keys.reserve(lines.size());
+    for (const ListLine& line : lines) keys.push_back(sortKey(line, order.column));
+    const std::vector<std::uint32_t> at = orderIgnoringCase(keys, order.descending);
+    std::vector<ListLine> sorted;
+    sorted.reserve(lines.size());
+    for (std::uint32_t i : at) sorted.push_back(std::move(lines[i]));
+    lines = std::move(sorted);
+}
 
 void sortUnique(std::vector<std::size_t>& positions, std::size_t size) {
     std::sort(positions.begin(), positions.end());
@@ -18,10 +40,32 @@ void sortUnique(std::vector<std::size_t>& positions, std::size_t size) {
 
 }  // namespace
 
+std::string_view listColumn(std::string_view line, int column) {
+    std::size_t start = 0;
+    for (int piece = 0; piece < column; ++piece) {
+        const std::size_t tab = line.find('\t', start);
+        if (tab == std::string_view::npos) return {};
+        start = tab + 1;
+    }
+    std::size_t end = column == kListColumns - 1 ? line.size() : line.find('\t', start);
+    if (end == std::string_view::npos) end = line.size();
+    return trimSpaces(line.substr(start, end - start));
+}
+
+void ContactList::sortBy(ListOrder order) {
+    order_ = order;
+    sortLines(lines_, order_);
+}
+
 std::vector<std::size_t> ContactList::add(std::vector<ListLine> added) {
     // Sort the newcomers once and merge: pasting 10,000 lines into 100,000
     // must not shift the whole list per line.
-    std::stable_sort(added.begin(), added.end(), lineLess);
+    sortLines(added, order_);
+    if (lines_.empty()) {
+        lines_ = std::move(added);
+        return {};
+    }
+
     std::vector<ListLine> merged;
     merged.reserve(lines_.size() + added.size());
     std::vector<std::size_t> moved(lines_.size());
@@ -29,7 +73,8 @@ std::vector<std::size_t> ContactList::add(std::vector<ListLine> added) {
     std::size_t j = 0;
     while (i < lines_.size() || j < added.size()) {
         // Equal texts: the line already in the list stays first.
-        bool takeOld = j == added.size() || (i < lines_.size() && !lineLess(added[j], lines_[i]));
+        bool takeOld =
+            j == added.size() || (i < lines_.size() && !lineLess(added[j], lines_[i], order_));
         if (takeOld) {
             moved[i] = merged.size();
             merged.push_back(std::move(lines_[i++]));

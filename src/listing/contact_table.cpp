@@ -1,6 +1,9 @@
 #include "listing/contact_table.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <numeric>
+#include <string_view>
 
 #include "listing/list_order.h"
 #include "listing/search_kind.h"
@@ -52,17 +55,20 @@ bool parseTableSearch(std::string_view option, ListQuery& query, std::string& er
 
 std::string contactTable(const ContactFile& file, const ListQuery& query, bool sorted) {
     const std::vector<ContactRecord> records = file.readAll();
-    std::vector<ListLine> lines = buildListLines(records, query);
+    const std::vector<ListLine> lines = buildListLines(records, query);
+    std::vector<std::uint32_t> order(lines.size());
+    std::iota(order.begin(), order.end(), 0u);
     if (sorted) {
-        std::stable_sort(lines.begin(), lines.end(), [](const ListLine& a, const ListLine& b) {
-            return lessIgnoringCase(a.text, b.text);
-        });
+        std::vector<std::string_view> keys(lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) keys[i] = lines[i].text;
+        order = orderIgnoringCase(keys);
     }
     std::string table = "Record";
     for (const char* name : kFieldNames) table.append("\t").append(name);
     table += '\n';
     table.reserve(table.size() + lines.size() * 200);
-    for (const ListLine& line : lines) {
+    for (std::uint32_t at : order) {
+        const ListLine& line = lines[at];
         const ContactRecord& r = records[static_cast<std::size_t>(line.record - 1)];
         table += std::to_string(line.record);
         for (std::size_t f = 0; f < kFieldCount; ++f) {

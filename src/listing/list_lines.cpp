@@ -9,9 +9,6 @@ namespace varnel {
 
 namespace {
 
-const TabStops kEmailStops = {100, 110, 120, 154, 176, 212, 242};
-const TabStops kStreetStops = {70, 70, 76, 120, 170, 200, 230};
-
 std::string blanks(std::size_t n) { return std::string(n, ' '); }
 
 const std::string kEmailHeading = "Name" + blanks(31) + "City" + blanks(15) + "ST" + blanks(5) +
@@ -27,42 +24,97 @@ constexpr std::string_view kUnknownZip = "Unknown   ";
 
 }  // namespace
 
-const TabStops& listTabStops(ListDisplay display) {
-    return display == ListDisplay::Email ? kEmailStops : kStreetStops;
-}
-
 const std::string& listHeading(ListDisplay display) {
     return display == ListDisplay::Email ? kEmailHeading : kStreetHeading;
 }
 
+namespace {
+
+// The pieces append to one buffer rather than return strings: a million
+// lines, one allocation each.
+void appendInitial(std::string& out, std::string_view mi) {
+    if (!mi.empty() && mi[0] >= 'A' && mi[0] <= 'Z') out.append(1, mi[0]).append(". ");
+}
+
+void appendName(std::string& out, const ContactRecord& record, std::int16_t nameOrder) {
+    std::string_view first = trimSpaces(record.raw(Field::FirstName));
+    std::string_view last = trimSpaces(record.raw(Field::LastName));
+    if (nameOrder == 1) {
+        out.append(last).append(", ").append(first).append(" ");
+        appendInitial(out, record.raw(Field::MI));
+    } else {
+        out.append(first).append(" ");
+        appendInitial(out, record.raw(Field::MI));
+        out.append(last);
+    }
+}
+
+void appendPhone(std::string& out, std::string_view storedPhone) {
+    if (leadingNumber(storedPhone) >= 1) {
+        out.append(storedPhone);
+    } else {
+        out.append(22, ' ');
+    }
+}
+
+void appendStreet(std::string& out, std::string_view street1) {
+    const std::string_view s = trimSpaces(street1);
+    if (s.size() < 2) {
+        out.append(40, ' ');
+        return;
+    }
+    out.append(s);
+    if (s.size() >= 3 && s.size() <= 19) out.append(12, ' ');
+}
+
+void appendLine(std::string& line, const ContactRecord& record, const ListQuery& query) {
+    appendName(line, record, query.nameOrder);
+    if (query.display == ListDisplay::Email) {
+        line.append("\t").append(listedCity(record));
+        line.append("\t").append(record.raw(Field::State));
+        line.append("\t").append(listedZip(record));
+        line.append("\t");
+        appendPhone(line, record.raw(Field::HomePhone));
+        line.append("\t");
+        appendPhone(line, record.raw(Field::CellPhone));
+        line.append("\t").append(record.raw(Field::Email));
+    } else {
+        line.append("\t");
+        appendStreet(line, record.raw(Field::Street1));
+        line.append(" ").append(trimSpaces(record.raw(Field::Street2)));
+        line.append("\t").append(listedCity(record));
+        line.append("\t").append(record.raw(Field::State));
+        line.append("\t").append(listedZip(record)).append(6, ' ');
+        line.append("\t");
+        appendPhone(line, record.raw(Field::HomePhone));
+        line.append("\t");
+        appendPhone(line, record.raw(Field::CellPhone));
+    }
+}
+
+}  // namespace
+
 std::string homeColumn(std::string_view storedPhone) {
-    if (leadingNumber(storedPhone) >= 1) return std::string(storedPhone);
-    return blanks(22);
+    std::string out;
+    appendPhone(out, storedPhone);
+    return out;
 }
 
 std::string streetText(std::string_view street1) {
-    std::string s(trimSpaces(street1));
-    if (s.size() < 2) return blanks(40);
-    if (s.size() >= 3 && s.size() <= 19) s.append(12, ' ');
-    return s;
+    std::string out;
+    appendStreet(out, street1);
+    return out;
 }
 
 std::string miText(std::string_view mi) {
-    if (!mi.empty() && mi[0] >= 'A' && mi[0] <= 'Z') return std::string(1, mi[0]) + ". ";
-    return "";
+    std::string out;
+    appendInitial(out, mi);
+    return out;
 }
 
 std::string nameText(const ContactRecord& record, std::int16_t nameOrder) {
-    std::string_view first = trimSpaces(record.raw(Field::FirstName));
-    std::string_view last = trimSpaces(record.raw(Field::LastName));
-    std::string mi = miText(record.raw(Field::MI));
     std::string out;
-    out.reserve(first.size() + last.size() + 6);
-    if (nameOrder == 1) {
-        out.append(last).append(", ").append(first).append(" ").append(mi);
-    } else {
-        out.append(first).append(" ").append(mi).append(last);
-    }
+    appendName(out, record, nameOrder);
     return out;
 }
 
@@ -94,34 +146,21 @@ bool passesSearch(const ContactRecord& record, const ListQuery& query) {
 }
 
 std::string listLineText(const ContactRecord& record, const ListQuery& query) {
-    std::string line = nameText(record, query.nameOrder);
-    line.reserve(line.size() + 180);
-    const std::string home = homeColumn(record.raw(Field::HomePhone));
-    const std::string cell = homeColumn(record.raw(Field::CellPhone));
-    if (query.display == ListDisplay::Email) {
-        line.append("\t").append(listedCity(record));
-        line.append("\t").append(record.raw(Field::State));
-        line.append("\t").append(listedZip(record));
-        line.append("\t").append(home);
-        line.append("\t").append(cell);
-        line.append("\t").append(record.raw(Field::Email));
-    } else {
-        line.append("\t").append(streetText(record.raw(Field::Street1)));
-        line.append(" ").append(trimSpaces(record.raw(Field::Street2)));
-        line.append("\t").append(listedCity(record));
-        line.append("\t").append(record.raw(Field::State));
-        line.append("\t").append(listedZip(record)).append(6, ' ');
-        line.append("\t").append(home);
-        line.append("\t").append(cell);
-    }
+    std::string line;
+    appendLine(line, record, query);
     return line;
 }
 
 std::vector<ListLine> buildListLines(const ContactFile& file, const ListQuery& query) {
     std::vector<ListLine> lines;
     lines.reserve(static_cast<std::size_t>(file.recordCount()));
+    // Built in one scratch buffer, then copied at its exact size.
+    std::string scratch;
     file.forEach([&](std::int32_t k, const ContactRecord& record) {
-        if (passesSearch(record, query)) lines.push_back({listLineText(record, query), k});
+        if (!passesSearch(record, query)) return;
+        scratch.clear();
+        appendLine(scratch, record, query);
+        lines.push_back({scratch, k});
     });
     return lines;
 }

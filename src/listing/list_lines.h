@@ -1,7 +1,6 @@
 #pragma once
 // The lines of the list window: one per contact that passes the search, in
 // the column layout of the chosen display.
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -27,11 +26,7 @@ struct ListLine {
     friend bool operator==(const ListLine&, const ListLine&) = default;
 };
 
-// Tab stops of the list, in dialog units.
-using TabStops = std::array<int, 7>;
-const TabStops& listTabStops(ListDisplay display);
-
-// The bold heading above the list; its blanks line up with the tab stops.
+// The bold heading above the list, its blanks laid out for tab stops.
 const std::string& listHeading(ListDisplay display);
 
 // The pieces of a line that need more than a trimmed field.

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include "listing/list_order.h"
 
 namespace varnel {
@@ -25,6 +28,77 @@ TEST(ListOrder, IgnoresCaseAndComparesWholeText) {
     EXPECT_TRUE(containsIgnoringCase("Cold Springs", "SPR"));
     EXPECT_TRUE(containsIgnoringCase("x", ""));
     EXPECT_FALSE(containsIgnoringCase("Boston", "spr"));
+}
+
+// The keyed sort agrees with a stable sort by the plain comparison, also
+// where keys share long prefixes, differ only in case or past 16 bytes,
+// hold bytes above 127 or NULs, or are prefixes of one another.
+TEST(ListOrder, KeyedOrderMatchesAStableSortEitherWay) {
+    const std::vector<std::string> pool = {"",
+                                           "a",
+                                           "A",
+                                           "ab",
+                                           std::string("ab\0", 3),
+                                           "Smith, John Q. ",
+                                           "SMITH, JOHN Q. ",
+                                           "Smith, John Q. Jr",
+                                           "Smith, John Q. jr",
+                                           "Smith, John Q. Sr",
+                                           "Smith, John Q.",
+                                           "Smith, Johnathan",
+                                           "\xC9mile",
+                                           "\xE9mile",
+                                           "\xFF",
+                                           "zz",
+                                           "Z",
+                                           "0123456789abcdefA",
+                                           "0123456789ABCDEFa",
+                                           "0123456789abcdef"};
+    std::vector<std::string> texts;
+    for (int round = 0; round < 7; ++round) {
+        for (std::size_t i = 0; i < pool.size(); ++i) {
+            texts.push_back(pool[(i * 7 + static_cast<std::size_t>(round) * 3) % pool.size()]);
+        }
+    }
+    const std::vector<std::string_view> keys(texts.begin(), texts.end());
+    for (bool descending : {false, true}) {
+        std::vector<std::uint32_t> expected(keys.size());
+        for (std::uint32_t i = 0; i < expected.size(); ++i) expected[i] = i;
+        std::stable_sort(expected.begin(), expected.end(), [&](std::uint32_t a, std::uint32_t b) {
+            return descending ? lessIgnoringCase(keys[b], keys[a])
+                              : lessIgnoringCase(keys[a], keys[b]);
+        });
+        EXPECT_EQ(orderIgnoringCase(keys, descending), expected) << descending;
+    }
+}
+
+TEST(ContactList, ColumnsAreTheTrimmedPiecesAndTheLastTakesTheRest) {
+    const std::string line = "Al Bo \t 2 Oak  \t\tCA\t5\t6\t7 \t8\t ";
+    const std::vector<std::string> expected = {"Al Bo", "2 Oak", "", "CA", "5", "6", "7 \t8\t"};
+    for (int c = 0; c < kListColumns; ++c) {
+        EXPECT_EQ(listColumn(line, c), expected[static_cast<std::size_t>(c)]) << c;
+    }
+    EXPECT_EQ(listColumn("only", 0), "only");
+    EXPECT_EQ(listColumn("only", 3), "");
+}
+
+TEST(ContactList, SortsByAColumnAndAddsLinesInThatOrder) {
+    ContactList list;
+    list.add({{"Al\tboston", 1}, {"Bo\tAustin", 2}, {"Cy\tBoston", 3}, {"Di", 4}});
+    list.sortBy({1, false});
+    EXPECT_EQ(texts(list),
+              (std::vector<std::string>{"Di", "Bo\tAustin", "Al\tboston", "Cy\tBoston"}));
+    list.sortBy({1, true});
+    // Equal cities keep the order they had.
+    EXPECT_EQ(texts(list),
+              (std::vector<std::string>{"Al\tboston", "Cy\tBoston", "Bo\tAustin", "Di"}));
+    const std::vector<std::size_t> moved = list.add({{"Ed\tChicago", 0}, {"Fy\tBOSTON", 0}});
+    EXPECT_EQ(texts(list), (std::vector<std::string>{"Ed\tChicago", "Al\tboston", "Cy\tBoston",
+                                                     "Fy\tBOSTON", "Bo\tAustin", "Di"}));
+    EXPECT_EQ(moved, (std::vector<std::size_t>{1, 2, 4, 5}));
+    EXPECT_EQ(list.order(), (ListOrder{1, true}));
+    list.clear();
+    EXPECT_EQ(list.order(), ListOrder{});
 }
 
 TEST(ContactList, KeepsLinesSortedWithoutRegardToCase) {

@@ -107,15 +107,13 @@ TEST(ListLineText, ShortCityAndZipShowUnknown) {
     EXPECT_EQ(listedZip(twoChars), "12        ");
 }
 
-TEST(ListHeadings, TextsAndTabStops) {
+TEST(ListHeadings, WindowTexts) {
     EXPECT_EQ(listHeading(ListDisplay::Email),
               "Name                               City               ST     Zip         Home"
               "         Cell                   Email Address");
     EXPECT_EQ(listHeading(ListDisplay::Street),
               "Name                   Street                              City                 "
               "ST       Zip                    Home                Cell");
-    EXPECT_EQ(listTabStops(ListDisplay::Email), (TabStops{100, 110, 120, 154, 176, 212, 242}));
-    EXPECT_EQ(listTabStops(ListDisplay::Street), (TabStops{70, 70, 76, 120, 170, 200, 230}));
     EXPECT_EQ(listWindowTitle("VRN_Contacts"), "All Contacts  [VRN_Contacts]");
     EXPECT_EQ(contactsFoundCaption(0), "Contacts Found = 0");
     EXPECT_EQ(searchDescription(2, "Spring"), "City = Spring");

@@ -50,7 +50,7 @@ void MainWindowHost::openWindow(WindowKind kind) {
         }
         case WindowKind::ContactList:
         case WindowKind::ContactSearch:
-            frmViewAll::open(state_, main_);
+            main_.registerWindow(frmViewAll::open(state_, *this));
             return;
         case WindowKind::Import:
             showInsteadOfMain(new frmVRImport(state_, *this));

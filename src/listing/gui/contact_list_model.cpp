@@ -1,5 +1,6 @@
 #include "listing/gui/contact_list_model.h"
 
+#include "listing/contact_report.h"
 #include "ports/gui/qt_text.h"
 
 namespace varnel {
@@ -8,19 +9,46 @@ int ContactListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(list_.size());
 }
 
+int ContactListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kListColumns;
+}
+
 QVariant ContactListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() < 0 ||
         static_cast<std::size_t>(index.row()) >= list_.size()) {
         return {};
     }
     const ListLine& line = list_[static_cast<std::size_t>(index.row())];
-    if (role == Qt::DisplayRole) return fromCp(line.text);
+    // On screen the padding blanks inside a piece go: "12 Main St Apt 3".
+    if (role == Qt::DisplayRole) {
+        return fromCp(std::string(listColumn(line.text, index.column()))).simplified();
+    }
     if (role == RecordRole) return line.record;
     return {};
 }
 
+QVariant ContactListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= kListColumns) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    return QString::fromLatin1(reportColumns(display_).headings[static_cast<std::size_t>(section)]);
+}
+
+void ContactListModel::sort(int column, Qt::SortOrder order) {
+    if (column < 0 || column >= kListColumns) return;
+    beginResetModel();
+    list_.sortBy({column, order == Qt::DescendingOrder});
+    endResetModel();
+}
+
+void ContactListModel::setDisplay(ListDisplay display) {
+    if (display == display_) return;
+    display_ = display;
+    emit headerDataChanged(Qt::Horizontal, 0, kListColumns - 1);
+}
+
 void ContactListModel::clear() {
-    if (list_.empty()) return;
     beginResetModel();
     list_.clear();
     endResetModel();

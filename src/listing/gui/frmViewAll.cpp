@@ -2,19 +2,19 @@
 
 #include <QCloseEvent>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <filesystem>
 
-#include "app/gui/frmVarnel.h"
 #include "listing/contact_report.h"
 #include "listing/gui/contact_list_model.h"
-#include "listing/gui/tab_stop_delegate.h"
 #include "listing/result_labels.h"
 #include "listing/search_kind.h"
 #include "ports/gui/qt_text.h"
+#include "shell/gui/window_chrome.h"
 #include "text/run_error.h"
 
 namespace varnel {
@@ -33,26 +33,27 @@ private:
     Dialogs& d_;
 };
 
+// Width of the last column, in characters: the e-mail address or a phone.
+int lastColumnChars(ListDisplay shown) { return shown == ListDisplay::Email ? 40 : 16; }
+
 }  // namespace
 
-frmViewAll::frmViewAll(AppState& context, frmVarnel& main, QWidget* parent)
-    : QMainWindow(parent), ctx_(context), main_(main) {
+frmViewAll::frmViewAll(AppState& state, WindowHost& host, QWidget* parent)
+    : QMainWindow(parent), state_(state), host_(host) {
     setObjectName("frmViewAll");
     model_ = new ContactListModel(this);
-    delegate_ = new TabStopDelegate(this);
     buildMenus();
     buildControls();
     connectHandlers();
-    resize(980, 640);
+    resize(1100, 680);
 }
 
 frmViewAll::~frmViewAll() = default;
 
-frmViewAll* frmViewAll::open(AppState& context, frmVarnel& main) {
-    main.hide();
-    auto* window = new frmViewAll(context, main);
+frmViewAll* frmViewAll::open(AppState& state, WindowHost& host) {
+    host.hideMain();
+    auto* window = new frmViewAll(state, host);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    main.registerWindow(window);
     window->Form_Load();
     window->frSearch->setVisible(true);
     window->optSearchAll->setChecked(true);
@@ -63,29 +64,19 @@ frmViewAll* frmViewAll::open(AppState& context, frmVarnel& main) {
 }
 
 void frmViewAll::buildMenus() {
-    auto action = [](QMenu* menu, const char* name, const char* caption) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(name);
-        return a;
-    };
     mnuFile = menuBar()->addMenu("&File");
     mnuFile->setObjectName("mnuFile");
-    mnuPrint = action(mnuFile, "mnuPrint", "Print");
-    mnuPreview = action(mnuFile, "mnuPreview", "Print Preview");
-    mnuVAEdit = menuBar()->addMenu("&Edit");
-    mnuVAEdit->setObjectName("mnuVAEdit");
-    mnuVACut = action(mnuVAEdit, "mnuVACut", "Cut");
-    mnuVACut->setShortcut(QKeySequence::Cut);
-    mnuVACopy = action(mnuVAEdit, "mnuVACopy", "Copy");
-    mnuVACopy->setShortcut(QKeySequence::Copy);
-    mnuVAPaste = action(mnuVAEdit, "mnuVAPaste", "Paste");
-    mnuVAPaste->setShortcut(QKeySequence::Paste);
-    mnuVASelectAll = action(mnuVAEdit, "mnuVASelectAll", "Select All");
-    mnuVASelectAll->setShortcut(QKeySequence::SelectAll);
-    mnuVAHelp = menuBar()->addMenu("&Help");
-    mnuVAHelp->setObjectName("mnuVAHelp");
-    mnuVAManual = action(mnuVAHelp, "mnuVAManual", "User Manual");
-    mnuVAAbout = action(mnuVAHelp, "mnuVAAbout", "About Varnel");
+    mnuPrint = addMenuItem(mnuFile, "mnuPrint", "Print");
+    mnuPrint->setShortcut(QKeySequence::Print);
+    mnuPreview = addMenuItem(mnuFile, "mnuPreview", "Print Preview");
+    const EditMenu edit =
+        addEditMenu(*this, state_.dialogs,
+                    {"mnuVAEdit", "mnuVACut", "mnuVACopy", "mnuVAPaste", "mnuVASelectAll"});
+    mnuVACut = edit.cut;
+    mnuVACopy = edit.copy;
+    mnuVAPaste = edit.paste;
+    mnuVASelectAll = edit.selectAll;
+    addHelpMenu(*this, host_, {"mnuVAHelp", "mnuVAManual", "mnuVAAbout"});
 }
 
 void frmViewAll::buildControls() {
@@ -96,14 +87,31 @@ void frmViewAll::buildControls() {
     frSearch = new QGroupBox("Search", central);
     frSearch->setObjectName("frSearch");
     auto* searchLayout = new QVBoxLayout(frSearch);
+    auto* options = new QHBoxLayout;
+    std::array<QVBoxLayout*, 3> optionColumns{};
+    for (QVBoxLayout*& column : optionColumns) {
+        column = new QVBoxLayout;
+        options->addLayout(column);
+    }
+    std::size_t placed = 0;
     for (const SearchKindInfo& info : kSearchKinds) {
         auto* option = new QRadioButton(info.caption, frSearch);
         option->setObjectName(info.option);
         optSearch[static_cast<std::size_t>(info.kind)] = option;
-        searchLayout->addWidget(option);
+        optionColumns[placed++ % optionColumns.size()]->addWidget(option);
     }
     optSearchAll = optSearch[kSearchAll];
-    choices->addWidget(frSearch);
+    searchLayout->addLayout(options);
+    auto* textRow = new QHBoxLayout;
+    lblSearchFor = new QLabel(kSearchPrompt, frSearch);
+    lblSearchFor->setObjectName("lblSearchFor");
+    txtSearchText = new QLineEdit(frSearch);
+    txtSearchText->setObjectName("txtSearchText");
+    lblSearchFor->setBuddy(txtSearchText);
+    textRow->addWidget(lblSearchFor);
+    textRow->addWidget(txtSearchText, 1);
+    searchLayout->addLayout(textRow);
+    choices->addWidget(frSearch, 1);
 
     auto* sortAndShow = new QVBoxLayout;
     frSortOrder = new QGroupBox(central);
@@ -130,7 +138,6 @@ void frmViewAll::buildControls() {
     sortAndShow->addWidget(frShowStreet);
     sortAndShow->addStretch();
     choices->addLayout(sortAndShow);
-    choices->addStretch();
 
     auto* buttons = new QVBoxLayout;
     cmdACGetReport = new QPushButton("Get report", central);
@@ -165,15 +172,29 @@ void frmViewAll::buildControls() {
     txtViewAllHeader->setFont(bold);
     layout->addWidget(txtViewAllHeader);
 
-    lstAllContacts = new QListView(central);
+    lstAllContacts = new QTableView(central);
     lstAllContacts->setObjectName("lstAllContacts");
     lstAllContacts->setModel(model_);
-    lstAllContacts->setItemDelegate(delegate_);
-    lstAllContacts->setUniformItemSizes(true);
+    lstAllContacts->setSelectionBehavior(QAbstractItemView::SelectRows);
     lstAllContacts->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstAllContacts->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstAllContacts->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    lstAllContacts->setShowGrid(false);
+    lstAllContacts->setWordWrap(false);
     lstAllContacts->setToolTip("Double-click contact to view or edit details");
+    // A million rows: fixed row heights, so nothing measures every row.
+    QHeaderView* rows = lstAllContacts->verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(lstAllContacts->fontMetrics().height() + 4);
+    QHeaderView* headings = lstAllContacts->horizontalHeader();
+    headings->setObjectName("lstAllContactsHeadings");
+    headings->setSectionResizeMode(QHeaderView::Interactive);
+    headings->setSectionsClickable(true);
+    headings->setSortIndicatorShown(true);
+    headings->setSortIndicator(-1, Qt::AscendingOrder);
+    headings->setStretchLastSection(true);
+    headings->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setColumnWidths(ListDisplay::Street);
     layout->addWidget(lstAllContacts, 1);
 
     lblTotContacts = new QLabel(central);
@@ -181,6 +202,18 @@ void frmViewAll::buildControls() {
     layout->addWidget(lblTotContacts);
 
     setCentralWidget(central);
+}
+
+void frmViewAll::setColumnWidths(ListDisplay shown) {
+    // The report's character columns give each column its share of the row.
+    const ReportColumns& report = reportColumns(shown);
+    const double average = QFontMetricsF(lstAllContacts->font()).averageCharWidth();
+    for (int c = 0; c < kListColumns; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        const int chars = c + 1 < kListColumns ? report.columns[i + 1] - report.columns[i]
+                                               : lastColumnChars(shown);
+        lstAllContacts->setColumnWidth(c, static_cast<int>(chars * average + 12));
+    }
 }
 
 void frmViewAll::connectHandlers() {
@@ -193,22 +226,24 @@ void frmViewAll::connectHandlers() {
             connect(option, &QRadioButton::clicked, this, [this, kind] { optSearch_Click(kind); });
         }
     }
+    connect(txtSearchText, &QLineEdit::textChanged, this, &frmViewAll::txtSearchText_Change);
+    connect(txtSearchText, &QLineEdit::returnPressed, this, &frmViewAll::cmdACGetReport_Click);
     connect(optFnameSort, &QRadioButton::clicked, this, &frmViewAll::optFnameSort_Click);
     connect(optLnameSort, &QRadioButton::clicked, this, &frmViewAll::optLnameSort_Click);
     connect(cmdACGetReport, &QPushButton::clicked, this, &frmViewAll::cmdACGetReport_Click);
     connect(cmdPrintLabels, &QPushButton::clicked, this, &frmViewAll::cmdPrintLabels_Click);
     connect(cmdPreviewLabels, &QPushButton::clicked, this, &frmViewAll::cmdPreviewLabels_Click);
     connect(cmdViewAllClose, &QPushButton::clicked, this, &frmViewAll::cmdViewAllClose_Click);
-    connect(lstAllContacts, &QListView::doubleClicked, this, &frmViewAll::lstAllContacts_DblClick);
-    connect(mnuVAEdit, &QMenu::aboutToShow, this, &frmViewAll::mnuVAEdit_Click);
+    connect(lstAllContacts, &QTableView::doubleClicked, this, &frmViewAll::lstAllContacts_DblClick);
+    connect(lstAllContacts->horizontalHeader(), &QHeaderView::sortIndicatorChanged, model_,
+            &ContactListModel::sort);
+    // Text boxes are the Edit menu's own; the list's working set is the window's.
     connect(mnuVACut, &QAction::triggered, this, &frmViewAll::mnuVACut_Click);
     connect(mnuVACopy, &QAction::triggered, this, &frmViewAll::mnuVACopy_Click);
     connect(mnuVAPaste, &QAction::triggered, this, &frmViewAll::mnuVAPaste_Click);
     connect(mnuVASelectAll, &QAction::triggered, this, &frmViewAll::mnuVASelectAll_Click);
     connect(mnuPrint, &QAction::triggered, this, &frmViewAll::mnuPrint_Click);
     connect(mnuPreview, &QAction::triggered, this, &frmViewAll::mnuPreview_Click);
-    connect(mnuVAManual, &QAction::triggered, this, &frmViewAll::mnuVAManual_Click);
-    connect(mnuVAAbout, &QAction::triggered, this, &frmViewAll::mnuVAAbout_Click);
 }
 
 ListDisplay frmViewAll::display() const {
@@ -220,7 +255,7 @@ void frmViewAll::Form_Load() {
     model_->clear();
     mnuPrint->setEnabled(false);
     mnuPreview->setEnabled(false);
-    setWindowTitle(fromCp(listWindowTitle(ctx_.contactTitle)));
+    setWindowTitle(fromCp(listWindowTitle(state_.contactTitle)));
     txtViewAllHeader->show();
     lstAllContacts->show();
     cmdACGetReport->setEnabled(true);
@@ -235,16 +270,26 @@ void frmViewAll::optSearch_Click(std::int16_t kind) {
     const SearchKindInfo& info = searchKindInfo(kind);
     if (!optSearch[static_cast<std::size_t>(info.kind)]->isChecked()) return;
     SearchKind = info.kind;
-    SearchText = ctx_.dialogs.inputBox(info.promptTitle, kSearchPrompt, "");
+    // The search text is typed on the window, under the kind's own title.
+    txtSearchText->setEnabled(true);
+    txtSearchText->setPlaceholderText(info.promptTitle);
     lblSearchDisplay->setText(fromCp(SearchText));
     lblSearchDisplay->show();
-    cmdACGetReport->setFocus();
+    txtSearchText->setFocus();
+    txtSearchText->selectAll();
 }
 
 void frmViewAll::optSearchAll_Click() {
     if (!optSearchAll->isChecked()) return;
     SearchKind = kSearchAll;
+    txtSearchText->setEnabled(false);
+    txtSearchText->setPlaceholderText({});
     lblSearchDisplay->hide();
+}
+
+void frmViewAll::txtSearchText_Change() {
+    SearchText = toCp(txtSearchText->text());
+    if (SearchKind != kSearchAll) lblSearchDisplay->setText(txtSearchText->text());
 }
 
 void frmViewAll::optFnameSort_Click() {
@@ -262,13 +307,7 @@ void frmViewAll::optLnameSort_Click() {
 void frmViewAll::cmdACGetReport_Click() {
     try {
         const ListDisplay shown = display();
-        delegate_->clearTabStops();
-        delegate_->setTabStops(listTabStops(shown));
-        frSearch->hide();
-        frSortOrder->hide();
-        frShowStreet->hide();
-        lstAllContacts->viewport()->update();
-        ctx_.contactFile.recordCount();
+        state_.contactFile.recordCount();
         txtViewAllHeader->show();
         QFont font = txtViewAllHeader->font();
         font.setPointSize(12);
@@ -278,11 +317,16 @@ void frmViewAll::cmdACGetReport_Click() {
 
         std::size_t found = 0;
         {
-            BusyPointer busy(ctx_.dialogs);
-            ListQuery query{SearchKind, SearchText, NameOrder, shown};
-            std::vector<ListLine> lines = buildListLines(ctx_.contactFile, query);
+            BusyPointer busy(state_.dialogs);
+            const ListQuery query{SearchKind, SearchText, NameOrder, shown};
+            std::vector<ListLine> lines = buildListLines(state_.contactFile, query);
             found = lines.size();
-            addLines(std::move(lines));
+            // A new report replaces the list, in the order of its whole lines.
+            model_->clear();
+            lstAllContacts->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+            model_->setDisplay(shown);
+            setColumnWidths(shown);
+            model_->add(std::move(lines));
         }
 
         lblSearchDisplay->setVisible(SearchKind != kSearchAll);
@@ -294,23 +338,18 @@ void frmViewAll::cmdACGetReport_Click() {
         mnuPrint->setEnabled(true);
         mnuPreview->setEnabled(true);
         cmdViewAllClose->setFocus();
-        if (found > 0) {
-            cmdACGetReport->setEnabled(false);
-        } else {
-            ctx_.dialogs.message("Contact file empty.", "No contacts found.");
-            cmdViewAllClose->setFocus();
-        }
+        if (found == 0) state_.dialogs.message("Contact file empty.", "No contacts found.");
     } catch (const RunError& e) {
         commonError(e);
     }
 }
 
 void frmViewAll::printLabels(PrintMode mode) {
-    const ResultLabelRequest request{model_->list(),         ctx_.contactFile,
-                                     ctx_.programFolder,     ctx_.labelStyle.bold,
-                                     ctx_.labelStyle.italic, mode,
-                                     ctx_.contactTitle};
-    const PrintOutcome outcome = printSearchResultLabels(request, ctx_.dialogs, ctx_.printer);
+    const ResultLabelRequest request{model_->list(),           state_.contactFile,
+                                     state_.programFolder,     state_.labelStyle.bold,
+                                     state_.labelStyle.italic, mode,
+                                     state_.contactTitle};
+    const PrintOutcome outcome = printSearchResultLabels(request, state_.dialogs, state_.printer);
     if (outcome == PrintOutcome::Printed || outcome == PrintOutcome::Refused) {
         cmdViewAllClose->setFocus();
     }
@@ -321,18 +360,18 @@ void frmViewAll::cmdPrintLabels_Click() { printLabels(PrintMode::Print); }
 void frmViewAll::cmdPreviewLabels_Click() { printLabels(PrintMode::Preview); }
 
 void frmViewAll::cmdViewAllClose_Click() {
-    frmVarnel& main = main_;
+    AppState& state = state_;
+    WindowHost& host = host_;
     model_->clear();
-    ctx_.labelStyle = {};
     close();
-    if (!main.isClosed()) main.showAgain();
-    main.refreshFromState();
+    state.labelStyle = {};
+    host.stateChanged();
 }
 
 void frmViewAll::closeEvent(QCloseEvent* event) {
     // The unload: whatever closes the window.
     model_->clear();
-    if (!openedBrowser_ && !main_.isClosed()) main_.showAgain();
+    if (!openedBrowser_) returnToMain(host_);
     event->accept();
 }
 
@@ -342,15 +381,15 @@ void frmViewAll::lstAllContacts_DblClick(const QModelIndex& index) {
         const std::int32_t r = index.data(ContactListModel::RecordRole).toInt();
         // A pasted line has no contact to open.
         if (r == 0) return;
-        ctx_.contactFile.close();
-        ctx_.contactFile.open(ctx_.contactPath);
+        state_.contactFile.close();
+        state_.contactFile.open(state_.contactPath);
         // The file may have shrunk since the list was built.
-        if (r > ctx_.contactFile.recordCount()) throw RunError(RunError::BadRecordNumber);
-        ctx_.contactFile.readRecord(r);
-        ctx_.CurrentRecord = r;
+        if (r > state_.contactFile.recordCount()) throw RunError(RunError::BadRecordNumber);
+        state_.contactFile.readRecord(r);
+        state_.CurrentRecord = r;
         model_->clear();
-        main_.host().openWindow(WindowKind::ContactBrowser);  // opens on CurrentRecord
         openedBrowser_ = true;
+        host_.openWindow(WindowKind::ContactBrowser);
         close();
     } catch (const RunError& e) {
         commonError(e);
@@ -358,21 +397,25 @@ void frmViewAll::lstAllContacts_DblClick(const QModelIndex& index) {
 }
 
 void frmViewAll::commonError(const RunError& error) {
-    const Answer a = ctx_.dialogs.messageBox("Error", commonErrorText(error), Icon::Critical,
-                                             Buttons::RetryCancel);
-    if (a == Answer::Retry) return;
+    if (retryAfterError(state_.dialogs, error)) return;
     model_->clear();
     close();
 }
 
-bool frmViewAll::headerHasFocus() const { return focusWidget() == txtViewAllHeader; }
+bool frmViewAll::textBoxHasFocus() const {
+    return qobject_cast<QLineEdit*>(focusWidget()) != nullptr;
+}
 
 std::vector<std::size_t> frmViewAll::selectedRows() const {
+    // Whole ranges, not an index per cell: select-all of a million rows.
     std::vector<std::size_t> rows;
-    for (const QModelIndex& i : lstAllContacts->selectionModel()->selectedIndexes()) {
-        rows.push_back(static_cast<std::size_t>(i.row()));
+    for (const QItemSelectionRange& range : lstAllContacts->selectionModel()->selection()) {
+        for (int r = range.top(); r <= range.bottom(); ++r) {
+            rows.push_back(static_cast<std::size_t>(r));
+        }
     }
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
 
@@ -381,78 +424,55 @@ void frmViewAll::addLines(std::vector<ListLine> lines) {
     const std::vector<std::size_t> before = selectedRows();
     const std::vector<std::size_t> moved = model_->add(std::move(lines));
     QItemSelection keep;
+    const int last = model_->columnCount() - 1;
     for (std::size_t row : before) {
-        const QModelIndex at = model_->index(static_cast<int>(moved[row]));
-        keep.select(at, at);
+        const int at = static_cast<int>(moved[row]);
+        keep.select(model_->index(at, 0), model_->index(at, last));
     }
     if (!keep.isEmpty())
         lstAllContacts->selectionModel()->select(keep, QItemSelectionModel::Select);
 }
 
-std::string frmViewAll::selectedLinesText() const {
-    return clipboardTextOf(model_->list(), selectedRows());
-}
-
-void frmViewAll::mnuVAEdit_Click() {
-    mnuVACut->setEnabled(true);
-    mnuVACopy->setEnabled(true);
-    if (headerHasFocus() && !txtViewAllHeader->hasSelectedText()) {
-        mnuVACut->setEnabled(false);
-        mnuVACopy->setEnabled(false);
-    }
-}
-
 void frmViewAll::mnuVACopy_Click() {
-    if (headerHasFocus()) {
-        ctx_.dialogs.setClipboardText(toCp(txtViewAllHeader->selectedText()));
-    } else {
-        ctx_.dialogs.setClipboardText(selectedLinesText());
-    }
+    if (textBoxHasFocus()) return;
+    state_.dialogs.setClipboardText(clipboardTextOf(model_->list(), selectedRows()));
 }
 
 void frmViewAll::mnuVACut_Click() {
-    if (headerHasFocus()) {
-        ctx_.dialogs.setClipboardText(toCp(txtViewAllHeader->selectedText()));
-        txtViewAllHeader->del();
-        return;
-    }
+    if (textBoxHasFocus()) return;
     const std::vector<std::size_t> rows = selectedRows();
     const std::string text = clipboardTextOf(model_->list(), rows);
     model_->removeAt(rows);
-    ctx_.dialogs.setClipboardText(text);
+    state_.dialogs.setClipboardText(text);
 }
 
 void frmViewAll::mnuVAPaste_Click() {
-    const std::string clip = ctx_.dialogs.clipboardText();
-    if (headerHasFocus()) {
-        txtViewAllHeader->insert(fromCp(clip));
-        return;
-    }
-    addLines(pastedLines(clip));
+    if (textBoxHasFocus()) return;
+    addLines(pastedLines(state_.dialogs.clipboardText()));
 }
 
 void frmViewAll::mnuVASelectAll_Click() {
-    if (headerHasFocus()) {
-        txtViewAllHeader->setFocus();
-        txtViewAllHeader->selectAll();
+    if (auto* box = qobject_cast<QLineEdit*>(focusWidget())) {
+        box->setFocus();
+        box->selectAll();
         return;
     }
     lstAllContacts->selectAll();
 }
 
 void frmViewAll::printReport(PrintMode mode) {
-    const ReportRequest request{
-        model_->list(),   selectedRows(),    display(), toCp(txtViewAllHeader->selectedText()),
-        headerHasFocus(), ctx_.contactTitle, mode};
-    printContactReport(request, ctx_.dialogs, ctx_.printer);
+    const ReportRequest request{model_->list(),
+                                selectedRows(),
+                                model_->display(),
+                                toCp(txtViewAllHeader->selectedText()),
+                                focusWidget() == txtViewAllHeader,
+                                state_.contactTitle,
+                                mode};
+    printContactReport(request, state_.dialogs, state_.printer);
 }
 
 void frmViewAll::mnuPrint_Click() { printReport(PrintMode::Print); }
 
 void frmViewAll::mnuPreview_Click() { printReport(PrintMode::Preview); }
-
-void frmViewAll::mnuVAManual_Click() { main_.host().openManual(); }
-
-void frmViewAll::mnuVAAbout_Click() { main_.host().openAbout(); }
 
 }  // namespace varnel

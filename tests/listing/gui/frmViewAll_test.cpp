@@ -1,15 +1,16 @@
-// The list window as a user drives it: searches, the built list, the Edit
+// The list window as a user drives it: searches typed on the window, the
+// built list under its column headings, sorting by a heading, the Edit
 // menu's working set, printing from it, opening a contact and closing.
 #include "listing/gui/frmViewAll.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPointer>
 
-#include "app/gui/frmVarnel.h"
-#include "contacts/gui/frmEdDelViewContact.h"
 #include "listing/contact_builder.h"
 #include "listing/gui/contact_list_model.h"
 #include "listing/placements.h"
@@ -17,6 +18,7 @@
 #include "support/gui/find_control.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
+#include "support/scripted_window_host.h"
 #include "support/temp_dir.h"
 #include "text/run_error.h"
 
@@ -27,23 +29,27 @@ using testing::ContactSpec;
 using testing::Items;
 using testing::makeContact;
 using testing::printedRows;
-using testing::ShownBox;
+
+std::string blanks(std::size_t n) { return std::string(n, ' '); }
+
+// The three sample contacts' lines in the street display, first name first:
+// what Copy puts on the clipboard, byte for byte.
+const std::string kAlLine = "al Young\t2 Oak" + blanks(13) + "Apt 3\tCold Springs    \tCO\t29021" +
+                            blanks(11) + "\t" + blanks(22) + "\t" + blanks(22);
+const std::string kBeaLine = "Bea Moss\t3 Ash" + blanks(13) + "\tBoston          \tMA\t02108" +
+                             blanks(11) + "\t" + blanks(22) + "\t" + blanks(22);
+const std::string kZoeLine = "Zoe Q. Adams\t1 Elm" + blanks(13) + "\tSpringfield     \tCA\t90210" +
+                             blanks(11) + "\t555-0100       \t" + blanks(22);
 
 class ListWindow : public ::testing::Test {
 protected:
     ListWindow() : ctx(dialogs, printer, clock, dir.path()) {
-        main = std::make_unique<frmVarnel>(ctx);
-        main->Form_Load();
-        dialogs.log.clear();
-    }
-
-    template <typename T>
-    T* mainControl(const char* name) {
-        return testing::find<T>(main.get(), name);
+        ctx.contactPath = dir / "VRN_Contacts.DAT";
+        ctx.contactTitle = "VRN_Contacts";
+        ctx.contactFile.open(ctx.contactPath);
     }
     ~ListWindow() override {
         if (window) delete window.data();
-        main.reset();
     }
 
     void add(const ContactSpec& contact) { ctx.contactFile.appendRecord(makeContact(contact)); }
@@ -55,10 +61,12 @@ protected:
              .city = "Springfield",
              .state = "CA",
              .zip = "90210",
+             .home = "555-0100",
              .email = "zoe@x.org"});
         add({.first = "al",
              .last = "Young",
              .street1 = "2 Oak",
+             .street2 = "Apt 3",
              .city = "Cold Springs",
              .state = "CO",
              .zip = "29021"});
@@ -71,26 +79,72 @@ protected:
              .email = "bea@x.org"});
     }
     frmViewAll& open() {
-        window = frmViewAll::open(ctx, *main);
+        window = frmViewAll::open(ctx, host);
         return *window;
     }
-    std::vector<std::string> lines() {
-        std::vector<std::string> out;
-        for (const ListLine& l : window->model().list().lines()) out.push_back(l.text);
+    template <typename T>
+    T* child(const char* name) {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QPushButton* button(const char* name) { return child<QPushButton>(name); }
+    QRadioButton* option(const char* name) { return child<QRadioButton>(name); }
+    QLabel* label(const char* name) { return child<QLabel>(name); }
+    QLineEdit* box(const char* name) { return child<QLineEdit>(name); }
+    QAction* item(const char* name) { return child<QAction>(name); }
+    QTableView* table() { return child<QTableView>("lstAllContacts"); }
+    QAbstractItemModel* model() { return table()->model(); }
+
+    // The rows as the table shows them: each cell's text.
+    std::vector<std::vector<std::string>> cells() {
+        std::vector<std::vector<std::string>> out;
+        for (int r = 0; r < model()->rowCount(); ++r) {
+            std::vector<std::string> row;
+            for (int c = 0; c < model()->columnCount(); ++c) {
+                row.push_back(model()->index(r, c).data().toString().toStdString());
+            }
+            out.push_back(row);
+        }
         return out;
     }
-    std::vector<std::string> firstWords() {
+    std::vector<std::string> column(int c) {
         std::vector<std::string> out;
-        for (const std::string& l : lines()) out.push_back(l.substr(0, l.find(' ')));
+        for (const auto& row : cells()) out.push_back(row[static_cast<std::size_t>(c)]);
         return out;
+    }
+    std::vector<std::string> headings() {
+        std::vector<std::string> out;
+        for (int c = 0; c < model()->columnCount(); ++c) {
+            out.push_back(model()->headerData(c, Qt::Horizontal).toString().toStdString());
+        }
+        return out;
+    }
+    int recordAt(int row) {
+        return model()->index(row, 0).data(ContactListModel::RecordRole).toInt();
     }
     void select(std::initializer_list<int> rows) {
         for (int r : rows) {
-            window->lstAllContacts->selectionModel()->select(window->model().index(r),
-                                                             QItemSelectionModel::Select);
+            table()->selectionModel()->select(
+                model()->index(r, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
         }
     }
-    void focusList() { window->lstAllContacts->setFocus(); }
+    void copyAll() {
+        table()->setFocus();
+        item("mnuVASelectAll")->trigger();
+        item("mnuVACopy")->trigger();
+    }
+    void clickHeading(int section) {
+        QHeaderView* h = table()->horizontalHeader();
+        const QPoint at(h->sectionViewportPosition(section) + h->sectionSize(section) / 2,
+                        h->height() / 2);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(type, at, h->viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+            QApplication::sendEvent(h->viewport(), &e);
+        }
+    }
     void closeWindow() {
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -100,215 +154,270 @@ protected:
     testing::ScriptedDialogs dialogs;
     testing::ScriptedPrinter printer;
     testing::FixedClock clock;
+    testing::ScriptedWindowHost host;
     AppState ctx;
-    std::unique_ptr<frmVarnel> main;
     QPointer<frmViewAll> window;
 };
 
-TEST_F(ListWindow, BothMenuItemsOpenTheWindowInItsStartingState) {
-    for (QAction* item :
-         {mainControl<QAction>("mnuViewAll"), mainControl<QAction>("mnuSrchContacts")}) {
-        main->show();
-        item->trigger();
-        frmViewAll* found = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (auto* v = qobject_cast<frmViewAll*>(w); v && v->isVisible()) found = v;
-        }
-        ASSERT_NE(found, nullptr);
-        window = found;
-        EXPECT_FALSE(main->isVisible());
-        EXPECT_EQ(found->windowTitle(), "All Contacts  [VRN_Contacts]");
-        EXPECT_TRUE(found->optSearchAll->isChecked());
-        EXPECT_TRUE(found->optFnameSort->isChecked());
-        EXPECT_TRUE(found->optStreetAdd->isChecked());
-        EXPECT_TRUE(found->frSearch->isVisible());
-        EXPECT_TRUE(found->lblSearchDisplay->isHidden());
-        EXPECT_FALSE(found->cmdPrintLabels->isEnabled());
-        EXPECT_EQ(found->cmdPrintLabels->toolTip(), "Print a label for each contact in list");
-        EXPECT_FALSE(found->mnuPrint->isEnabled());
-        EXPECT_TRUE(found->cmdACGetReport->isEnabled());
-        EXPECT_EQ(found->focusWidget(), found->cmdACGetReport);
-        EXPECT_EQ(found->SearchKind, 7);
-        EXPECT_TRUE(dialogs.log.empty());
-        closeWindow();
-        EXPECT_TRUE(window.isNull());
-        EXPECT_TRUE(main->isVisible());
+TEST_F(ListWindow, ControlsCarryTheirCaptions) {
+    open();
+    const std::vector<std::pair<const char*, const char*>> captions = {
+        {"optSearchFName", "First name"},
+        {"optSearchLName", "Last name"},
+        {"optSearchCity", "City"},
+        {"optSearchState", "State"},
+        {"optSearchZip", "Zip code"},
+        {"optSearchEmail", "Email address"},
+        {"optSearchCat", "Category"},
+        {"optSearchAll", "View all contacts without searching"},
+        {"optSearchCompany", "Company name"},
+        {"optFnameSort", "Sort by first name"},
+        {"optLnameSort", "Sort by last name"},
+        {"optStreetAdd", "Show street address"},
+        {"optEmailAdd", "Show email address"},
+        {"cmdACGetReport", "Get report"},
+        {"cmdPrintLabels", "Print labels"},
+        {"cmdViewAllClose", "Close"},
+        {"lblSearchFor", "Search For: "},
+    };
+    for (const auto& [name, caption] : captions) {
+        auto* control = window->findChild<QWidget*>(name);
+        ASSERT_NE(control, nullptr) << name;
+        const QVariant text = control->property("text");
+        EXPECT_EQ(text.toString().toStdString(), caption) << name;
     }
+    EXPECT_EQ(child<QGroupBox>("frSearch")->title(), "Search");
+    for (const char* name : {"mnuPrint", "mnuVACut", "mnuVACopy", "mnuVAPaste", "mnuVASelectAll",
+                             "mnuVAManual", "mnuVAAbout"}) {
+        EXPECT_NE(window->findChild<QAction*>(name), nullptr) << name;
+    }
+    EXPECT_EQ(button("cmdPrintLabels")->toolTip(), "Print a label for each contact in list");
+    EXPECT_EQ(table()->toolTip(), "Double-click contact to view or edit details");
 }
 
-TEST_F(ListWindow, CitySearchBuildsSortedLinesWithRecordNumbers) {
-    addSample();
-    frmViewAll& w = open();
-    dialogs.queueInput("spr");
-    w.optSearch[2]->click();
-    ASSERT_EQ(dialogs.log.size(), 1u);
-    EXPECT_EQ(dialogs.log[0].kind, ShownBox::Input);
-    EXPECT_EQ(dialogs.log[0].title, "City Search");
-    EXPECT_EQ(dialogs.log[0].text, "Search For: ");
-    EXPECT_EQ(dialogs.log[0].preset, "");
-    EXPECT_EQ(w.lblSearchDisplay->text(), "spr");
-    EXPECT_FALSE(w.lblSearchDisplay->isHidden());
-    EXPECT_EQ(w.SearchKind, 2);
-
-    w.cmdACGetReport->click();
-    EXPECT_EQ(firstWords(), (std::vector<std::string>{"al", "Zoe"}));
-    EXPECT_EQ(w.model().data(w.model().index(0), ContactListModel::RecordRole).toInt(), 2);
-    EXPECT_EQ(w.model().data(w.model().index(1), ContactListModel::RecordRole).toInt(), 1);
-    EXPECT_EQ(lines()[1].substr(0, 15), "Zoe Q. Adams\t1 ");
-    EXPECT_EQ(w.lblSearchDisplay->text(), "City = spr");
-    EXPECT_EQ(w.lblTotContacts->text(), "Contacts Found = 2");
-    EXPECT_FALSE(w.cmdACGetReport->isEnabled());
-    EXPECT_TRUE(w.cmdPrintLabels->isEnabled());
-    EXPECT_TRUE(w.mnuPrint->isEnabled());
-    EXPECT_TRUE(w.frSearch->isHidden());
-    EXPECT_TRUE(w.frSortOrder->isHidden());
-    EXPECT_TRUE(w.frShowStreet->isHidden());
-    EXPECT_EQ(w.txtViewAllHeader->text().toStdString(), listHeading(ListDisplay::Street));
-    EXPECT_EQ(w.txtViewAllHeader->font().pointSize(), 12);
-    EXPECT_TRUE(w.txtViewAllHeader->font().bold());
-    EXPECT_EQ(w.focusWidget(), w.cmdViewAllClose);
-    EXPECT_EQ(dialogs.messages().size(), 0u);
+TEST_F(ListWindow, OpensInItsStartingState) {
+    open();
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"hideMain"}));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "All Contacts  [VRN_Contacts]");
+    EXPECT_TRUE(option("optSearchAll")->isChecked());
+    EXPECT_TRUE(option("optFnameSort")->isChecked());
+    EXPECT_TRUE(option("optStreetAdd")->isChecked());
+    EXPECT_TRUE(child<QGroupBox>("frSearch")->isVisible());
+    EXPECT_FALSE(box("txtSearchText")->isEnabled());
+    EXPECT_TRUE(label("lblSearchDisplay")->isHidden());
+    EXPECT_FALSE(button("cmdPrintLabels")->isEnabled());
+    EXPECT_FALSE(item("mnuPrint")->isEnabled());
+    EXPECT_TRUE(button("cmdACGetReport")->isEnabled());
+    EXPECT_EQ(window->focusWidget(), button("cmdACGetReport"));
+    EXPECT_EQ(headings(),
+              (std::vector<std::string>{"Name", "Street", "City", "ST", "Zip", "Home", "Cell"}));
+    EXPECT_TRUE(dialogs.log.empty());
+    closeWindow();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"hideMain", "showMain"}));
 }
 
-TEST_F(ListWindow, CancelledPromptAndLastNameOrderWithEmailDisplay) {
+TEST_F(ListWindow, CitySearchTypedOnTheWindowBuildsTheColumns) {
     addSample();
-    frmViewAll& w = open();
-    w.optSearch[5]->click();  // Email, prompt cancelled
-    EXPECT_EQ(w.SearchText, "");
-    w.optLnameSort->click();
-    EXPECT_EQ(w.NameOrder, 1);
-    w.optEmailAdd->setChecked(true);
-    w.cmdACGetReport->click();
-    EXPECT_EQ(firstWords(), (std::vector<std::string>{"Adams,", "Moss,"}));
-    EXPECT_EQ(w.lblSearchDisplay->text(), "Email = ");
-    EXPECT_EQ(w.txtViewAllHeader->text().toStdString(), listHeading(ListDisplay::Email));
-    EXPECT_NE(lines()[0].find("\tzoe@x.org"), std::string::npos);
+    open();
+    option("optSearchCity")->click();
+    // No prompt box: the search text is typed on the window.
+    EXPECT_TRUE(dialogs.log.empty());
+    QLineEdit* text = box("txtSearchText");
+    EXPECT_TRUE(text->isEnabled());
+    EXPECT_EQ(text->placeholderText(), "City Search");
+    EXPECT_EQ(window->focusWidget(), text);
+    text->setText("spr");
+    EXPECT_EQ(label("lblSearchDisplay")->text(), "spr");
+    EXPECT_FALSE(label("lblSearchDisplay")->isHidden());
+
+    button("cmdACGetReport")->click();
+    EXPECT_EQ(cells(), (std::vector<std::vector<std::string>>{
+                           {"al Young", "2 Oak Apt 3", "Cold Springs", "CO", "29021", "", ""},
+                           {"Zoe Q. Adams", "1 Elm", "Springfield", "CA", "90210", "555-0100", ""},
+                       }));
+    EXPECT_EQ(recordAt(0), 2);
+    EXPECT_EQ(recordAt(1), 1);
+    EXPECT_EQ(label("lblSearchDisplay")->text(), "City = spr");
+    EXPECT_EQ(label("lblTotContacts")->text(), "Contacts Found = 2");
+    EXPECT_TRUE(button("cmdPrintLabels")->isEnabled());
+    EXPECT_TRUE(item("mnuPrint")->isEnabled());
+    // The choices stay for the next search.
+    EXPECT_TRUE(button("cmdACGetReport")->isEnabled());
+    EXPECT_TRUE(child<QGroupBox>("frSearch")->isVisible());
+    EXPECT_TRUE(child<QGroupBox>("frSortOrder")->isVisible());
+    EXPECT_TRUE(child<QGroupBox>("frShowStreet")->isVisible());
+    QLineEdit* header = box("txtViewAllHeader");
+    EXPECT_EQ(header->text().toStdString(), listHeading(ListDisplay::Street));
+    EXPECT_EQ(header->font().pointSize(), 12);
+    EXPECT_TRUE(header->font().bold());
+    EXPECT_EQ(window->focusWidget(), button("cmdViewAllClose"));
+    EXPECT_TRUE(dialogs.log.empty());
 }
 
-TEST_F(ListWindow, ViewAllThenChoosingAgainHidesTheSearchText) {
+// One window, one search after another: each "Get report" (or Enter in the
+// search text) gives the new list.
+TEST_F(ListWindow, SuccessiveSearchesOnOneWindow) {
     addSample();
-    frmViewAll& w = open();
-    dialogs.queueInput("Bea");
-    w.optSearch[0]->click();
-    w.optSearchAll->click();
-    EXPECT_TRUE(w.lblSearchDisplay->isHidden());
-    w.cmdACGetReport->click();
-    EXPECT_EQ(w.model().rowCount(), 3);
-    EXPECT_TRUE(w.lblSearchDisplay->isHidden());
-    EXPECT_EQ(w.lblTotContacts->text(), "Contacts Found = 3");
+    open();
+    struct Search {
+        const char* option;
+        const char* text;
+        bool lastNameFirst;
+        bool email;
+        std::vector<std::string> names;
+        const char* description;  // nullptr: hidden
+        std::vector<std::string> headings;
+    };
+    const std::vector<std::string> street = {"Name", "Street", "City", "ST", "Zip", "Home", "Cell"};
+    const std::vector<std::string> email = {"Name", "City", "ST",           "Zip",
+                                            "Home", "Cell", "Email Address"};
+    const std::vector<Search> searches = {
+        {"optSearchState", "MA", false, false, {"Bea Moss"}, "State = MA", street},
+        {"optSearchZip", "902", false, false, {"al Young", "Zoe Q. Adams"}, "Zip = 902", street},
+        // An empty search text lists every contact with something in the field.
+        {"optSearchEmail", "", true, true, {"Adams, Zoe Q.", "Moss, Bea"}, "Email = ", email},
+        {"optSearchAll",
+         "",
+         false,
+         false,
+         {"al Young", "Bea Moss", "Zoe Q. Adams"},
+         nullptr,
+         street},
+    };
+    for (const Search& s : searches) {
+        option(s.option)->click();
+        if (box("txtSearchText")->isEnabled()) box("txtSearchText")->setText(s.text);
+        option(s.lastNameFirst ? "optLnameSort" : "optFnameSort")->click();
+        option(s.email ? "optEmailAdd" : "optStreetAdd")->click();
+        if (box("txtSearchText")->isEnabled()) {
+            emit box("txtSearchText")->returnPressed();
+        } else {
+            button("cmdACGetReport")->click();
+        }
+        EXPECT_EQ(column(0), s.names) << s.option;
+        EXPECT_EQ(headings(), s.headings) << s.option;
+        EXPECT_EQ(label("lblTotContacts")->text().toStdString(),
+                  "Contacts Found = " + std::to_string(s.names.size()));
+        EXPECT_EQ(label("lblSearchDisplay")->isHidden(), s.description == nullptr) << s.option;
+        if (s.description) {
+            EXPECT_EQ(label("lblSearchDisplay")->text(), s.description);
+        }
+    }
+    EXPECT_EQ(column(6), (std::vector<std::string>{"", "", ""}));
+    EXPECT_TRUE(dialogs.log.empty());
 }
 
-TEST_F(ListWindow, NothingFoundShowsTheBoxAndKeepsGetReport) {
+TEST_F(ListWindow, NothingFoundShowsTheBox) {
     addSample();
-    frmViewAll& w = open();
-    dialogs.queueInput("Nowhere");
-    w.optSearch[2]->click();
-    w.cmdACGetReport->click();
+    open();
+    option("optSearchCity")->click();
+    box("txtSearchText")->setText("Nowhere");
+    button("cmdACGetReport")->click();
     EXPECT_EQ(dialogs.messages(),
               (std::vector<std::string>{"Contact file empty.|No contacts found."}));
-    EXPECT_EQ(w.lblTotContacts->text(), "Contacts Found = 0");
-    EXPECT_TRUE(w.cmdACGetReport->isEnabled());
-    EXPECT_TRUE(w.cmdPrintLabels->isEnabled());
-    EXPECT_EQ(w.focusWidget(), w.cmdViewAllClose);
-    // Pressing it again repeats the same search.
-    w.cmdACGetReport->click();
+    EXPECT_EQ(label("lblTotContacts")->text(), "Contacts Found = 0");
+    EXPECT_TRUE(button("cmdPrintLabels")->isEnabled());
+    EXPECT_EQ(window->focusWidget(), button("cmdViewAllClose"));
+    button("cmdACGetReport")->click();
     EXPECT_EQ(dialogs.messages().size(), 2u);
 }
 
 TEST_F(ListWindow, EditMenuCopyCutPasteAndSelectAll) {
     addSample();
-    frmViewAll& w = open();
-    w.cmdACGetReport->click();
-    const std::vector<std::string> built = lines();
-    focusList();
+    open();
+    button("cmdACGetReport")->click();
+    table()->setFocus();
     select({0, 2});
-    w.mnuVAEdit_Click();
-    EXPECT_TRUE(w.mnuVACopy->isEnabled());
-    w.mnuVACopy->trigger();
-    EXPECT_EQ(dialogs.clipboard, "\r\n" + built[0] + "\r\n" + built[2]);
-    EXPECT_EQ(w.model().rowCount(), 3);
+    emit child<QMenu>("mnuVAEdit")->aboutToShow();
+    EXPECT_TRUE(item("mnuVACopy")->isEnabled());
+    item("mnuVACopy")->trigger();
+    EXPECT_EQ(dialogs.clipboard, "\r\n" + kAlLine + "\r\n" + kZoeLine);
+    EXPECT_EQ(model()->rowCount(), 3);
 
-    w.mnuVACut->trigger();
-    EXPECT_EQ(dialogs.clipboard, "\r\n" + built[0] + "\r\n" + built[2]);
-    EXPECT_EQ(lines(), (std::vector<std::string>{built[1]}));
+    item("mnuVACut")->trigger();
+    EXPECT_EQ(dialogs.clipboard, "\r\n" + kAlLine + "\r\n" + kZoeLine);
+    EXPECT_EQ(column(0), (std::vector<std::string>{"Bea Moss"}));
 
-    w.mnuVAPaste->trigger();
-    EXPECT_EQ(lines(), (std::vector<std::string>{"", built[0], built[1], built[2]}));
-    for (int row : {0, 1, 3}) {
-        EXPECT_EQ(w.model().data(w.model().index(row), ContactListModel::RecordRole).toInt(), 0);
-    }
+    item("mnuVAPaste")->trigger();
+    EXPECT_EQ(column(0), (std::vector<std::string>{"", "al Young", "Bea Moss", "Zoe Q. Adams"}));
+    for (int row : {0, 1, 3}) EXPECT_EQ(recordAt(row), 0);
 
-    w.mnuVASelectAll->trigger();
-    w.mnuVACopy->trigger();
-    EXPECT_EQ(dialogs.clipboard, "\r\n\r\n" + built[0] + "\r\n" + built[1] + "\r\n" + built[2]);
+    copyAll();
+    EXPECT_EQ(dialogs.clipboard, "\r\n\r\n" + kAlLine + "\r\n" + kBeaLine + "\r\n" + kZoeLine);
     // Nothing selected copies the empty text.
-    w.lstAllContacts->clearSelection();
-    w.mnuVACopy->trigger();
+    table()->clearSelection();
+    item("mnuVACopy")->trigger();
     EXPECT_EQ(dialogs.clipboard, "");
 }
 
 TEST_F(ListWindow, EditMenuOnTheHeadingBox) {
-    frmViewAll& w = open();
-    w.cmdACGetReport->click();
-    w.txtViewAllHeader->setFocus();
-    w.txtViewAllHeader->deselect();
-    w.mnuVAEdit_Click();
-    EXPECT_FALSE(w.mnuVACut->isEnabled());
-    EXPECT_FALSE(w.mnuVACopy->isEnabled());
-    w.txtViewAllHeader->setSelection(0, 4);
-    w.mnuVAEdit_Click();
-    EXPECT_TRUE(w.mnuVACut->isEnabled());
-    w.mnuVACopy->trigger();
+    open();
+    button("cmdACGetReport")->click();
+    QLineEdit* header = box("txtViewAllHeader");
+    QMenu* edit = child<QMenu>("mnuVAEdit");
+    header->setFocus();
+    header->deselect();
+    emit edit->aboutToShow();
+    EXPECT_FALSE(item("mnuVACut")->isEnabled());
+    EXPECT_FALSE(item("mnuVACopy")->isEnabled());
+    header->setSelection(0, 4);
+    emit edit->aboutToShow();
+    EXPECT_TRUE(item("mnuVACut")->isEnabled());
+    item("mnuVACopy")->trigger();
     EXPECT_EQ(dialogs.clipboard, "Name");
-    w.mnuVACut->trigger();
-    EXPECT_EQ(w.txtViewAllHeader->text().left(3), "   ");
+    item("mnuVACut")->trigger();
+    EXPECT_EQ(header->text().left(3), "   ");
     dialogs.clipboard = "Title";
-    w.mnuVAPaste->trigger();
-    EXPECT_TRUE(w.txtViewAllHeader->text().startsWith("Title   "));
-    EXPECT_EQ(w.model().rowCount(), 0);
-    w.mnuVASelectAll->trigger();
-    EXPECT_EQ(w.txtViewAllHeader->selectedText(), w.txtViewAllHeader->text());
+    item("mnuVAPaste")->trigger();
+    EXPECT_TRUE(header->text().startsWith("Title   "));
+    EXPECT_EQ(model()->rowCount(), 0);
+    item("mnuVASelectAll")->trigger();
+    EXPECT_EQ(header->selectedText(), header->text());
 }
 
 TEST_F(ListWindow, CutOfAllLinesThenPrintLabels) {
     addSample();
-    frmViewAll& w = open();
-    w.cmdACGetReport->click();
-    focusList();
-    w.mnuVASelectAll->trigger();
-    w.mnuVACut->trigger();
-    EXPECT_EQ(w.model().rowCount(), 0);
-    w.cmdPrintLabels->click();
+    open();
+    button("cmdACGetReport")->click();
+    table()->setFocus();
+    item("mnuVASelectAll")->trigger();
+    item("mnuVACut")->trigger();
+    EXPECT_EQ(model()->rowCount(), 0);
+    button("cmdPrintLabels")->click();
     EXPECT_EQ(dialogs.messages(),
               (std::vector<std::string>{"No contacts found|Empty list, no labels to print."}));
     EXPECT_TRUE(printer.dialogs.empty());
-    EXPECT_EQ(w.focusWidget(), w.cmdViewAllClose);
+    EXPECT_EQ(window->focusWidget(), button("cmdViewAllClose"));
 }
 
 TEST_F(ListWindow, PasteOfAnyTextNeverBreaksTheList) {
     addSample();
-    frmViewAll& w = open();
-    w.cmdACGetReport->click();
+    open();
+    button("cmdACGetReport")->click();
     std::string clip;
     for (int i = 0; i < 10000; ++i) clip += "pasted " + std::to_string(i) + "\tA\t\tB\r\n";
     clip += std::string(100000, 'x');
     dialogs.clipboard = clip;
-    focusList();
-    w.mnuVAPaste->trigger();
-    EXPECT_EQ(w.model().rowCount(), 3 + 10001);
+    table()->setFocus();
+    item("mnuVAPaste")->trigger();
+    EXPECT_EQ(model()->rowCount(), 3 + 10001);
     // The labels skip the pasted lines.
-    w.cmdPrintLabels->click();
+    button("cmdPrintLabels")->click();
     ASSERT_EQ(printer.documents.size(), 1u);
     EXPECT_EQ(printer.documents[0].placements.size(), 9u);
     // The report prints them all, row by row over many pages.
-    w.mnuPrint->trigger();
+    item("mnuPrint")->trigger();
     ASSERT_EQ(printer.documents.size(), 2u);
     EXPECT_GT(printer.documents[1].pageCount, 100);
     EXPECT_TRUE(dialogs.log.empty());
-    // A line with eight pieces has no column for the last one.
+    // A line with eight pieces has no column for the last one; the table shows
+    // the rest of the line in its last column.
     dialogs.clipboard = "1\t2\t3\t4\t5\t6\t7\t8";
-    w.mnuVAPaste->trigger();
-    w.mnuPrint->trigger();
+    item("mnuVAPaste")->trigger();
+    EXPECT_EQ(cells()[0], (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7 8"}));
+    item("mnuPrint")->trigger();
     EXPECT_EQ(
         dialogs.messages(),
         (std::vector<std::string>{"Printer error|A printer problem exists.  Check printer."}));
@@ -316,185 +425,219 @@ TEST_F(ListWindow, PasteOfAnyTextNeverBreaksTheList) {
     EXPECT_EQ(printer.aborts, 1);
 }
 
-TEST_F(ListWindow, PrintLabelsReadsBoldFromTheMainWindow) {
+TEST_F(ListWindow, PrintLabelsReadsTheLabelStyle) {
     addSample();
-    mainControl<QCheckBox>("chkLblBold")->setChecked(true);
-    frmViewAll& w = open();
-    w.cmdACGetReport->click();
-    w.cmdPrintLabels->click();
+    ctx.labelStyle.bold = true;
+    open();
+    button("cmdACGetReport")->click();
+    button("cmdPrintLabels")->click();
     ASSERT_EQ(printer.documents.size(), 1u);
     auto rows = printedRows(printer.documents[0]);
     EXPECT_EQ(rows[0].items, (Items{{2, "al Young"}, {41, "Bea Moss"}, {78, "Zoe Q Adams"}}));
     EXPECT_TRUE(printer.documents[0].placements[0].font.bold);
+    EXPECT_FALSE(printer.documents[0].placements[0].font.italic);
 }
 
 TEST_F(ListWindow, FilePrintReportsTheListAndItsSelection) {
     addSample();
-    frmViewAll& w = open();
-    w.cmdACGetReport->click();
-    w.mnuPrint->trigger();
+    open();
+    button("cmdACGetReport")->click();
+    item("mnuPrint")->trigger();
     ASSERT_EQ(printer.documents.size(), 1u);
     EXPECT_FALSE(printer.dialogs[0].selectionOffered);
     auto rows = printedRows(printer.documents[0]);
+    ASSERT_EQ(rows.size(), 6u);
+    EXPECT_EQ(rows[0].items, (Items{{32, "Varnel"}}));
     EXPECT_EQ(rows[1].items, (Items{{60, "File: VRN_Contacts"}}));
-    EXPECT_EQ(rows[3].items.front(), (std::pair<int, std::string>{2, "al Young"}));
+    EXPECT_EQ(rows[2].items.back(), (std::pair<int, std::string>{127, "Cell"}));
+    EXPECT_EQ(rows[3].items, (Items{{2, "al Young"},
+                                    {30, "2 Oak" + blanks(13) + "Apt 3"},
+                                    {66, "Cold Springs"},
+                                    {88, "CO"},
+                                    {94, "29021"}}));
+    EXPECT_EQ(rows[4].items,
+              (Items{{2, "Bea Moss"}, {30, "3 Ash"}, {66, "Boston"}, {88, "MA"}, {94, "02108"}}));
+    EXPECT_EQ(rows[5].items, (Items{{2, "Zoe Q. Adams"},
+                                    {30, "1 Elm"},
+                                    {66, "Springfield"},
+                                    {88, "CA"},
+                                    {94, "90210"},
+                                    {109, "555-0100"}}));
 
-    focusList();
+    table()->setFocus();
     select({1});
     printer.answerCopies(1, true);
-    w.mnuPrint->trigger();
+    item("mnuPrint")->trigger();
     EXPECT_TRUE(printer.dialogs[1].selectionOffered);
     ASSERT_EQ(printer.documents.size(), 2u);
     rows = printedRows(printer.documents[1]);
     ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].items[0].second, lines()[1]);
+    EXPECT_EQ(rows[0].items[0].second, kBeaLine);
 }
 
-frmEdDelViewContact* visibleBrowser() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* b = qobject_cast<frmEdDelViewContact*>(w); b && b->isVisible()) return b;
-    }
-    return nullptr;
+// The report follows the display the list was built with, not an option
+// changed since.
+TEST_F(ListWindow, ReportKeepsTheDisplayOfTheBuiltList) {
+    addSample();
+    open();
+    button("cmdACGetReport")->click();
+    option("optEmailAdd")->click();
+    item("mnuPrint")->trigger();
+    ASSERT_EQ(printer.documents.size(), 1u);
+    EXPECT_EQ(printedRows(printer.documents[0])[2].items.back(),
+              (std::pair<int, std::string>{127, "Cell"}));
+    EXPECT_EQ(headings().back(), "Cell");
+}
+
+TEST_F(ListWindow, HeadingClicksSortTheListEverywhere) {
+    addSample();
+    open();
+    window->resize(1000, 400);
+    QApplication::processEvents();
+    button("cmdACGetReport")->click();
+    clickHeading(2);  // City
+    EXPECT_EQ(column(2), (std::vector<std::string>{"Boston", "Cold Springs", "Springfield"}));
+    clickHeading(2);
+    EXPECT_EQ(column(2), (std::vector<std::string>{"Springfield", "Cold Springs", "Boston"}));
+    EXPECT_EQ(recordAt(0), 1);
+    // Copy, the report and the labels take the rows in the order shown.
+    copyAll();
+    EXPECT_EQ(dialogs.clipboard, "\r\n" + kZoeLine + "\r\n" + kAlLine + "\r\n" + kBeaLine);
+    item("mnuPrint")->trigger();
+    button("cmdPrintLabels")->click();
+    ASSERT_EQ(printer.documents.size(), 2u);
+    EXPECT_EQ(printedRows(printer.documents[0])[3].items.front().second, "Zoe Q. Adams");
+    EXPECT_EQ(printedRows(printer.documents[1])[0].items,
+              (Items{{2, "Zoe Q Adams"}, {46, "al Young"}, {89, "Bea Moss"}}));
+    // A pasted line sorts in by the same column.
+    dialogs.clipboard = "Cy\tx\tDenver";
+    table()->setFocus();
+    item("mnuVAPaste")->trigger();
+    EXPECT_EQ(column(2),
+              (std::vector<std::string>{"Springfield", "Denver", "Cold Springs", "Boston"}));
+    // A new report starts again in the order of the whole lines.
+    button("cmdACGetReport")->click();
+    EXPECT_EQ(column(0), (std::vector<std::string>{"al Young", "Bea Moss", "Zoe Q. Adams"}));
+    EXPECT_EQ(table()->horizontalHeader()->sortIndicatorSection(), -1);
 }
 
 TEST_F(ListWindow, DoubleClickOpensTheBrowserOnTheLineRecord) {
     addSample();
-    frmViewAll& w = open();
-    w.cmdACGetReport->click();
-    const QModelIndex bea = w.model().index(1);  // "Bea Moss", record 3
-    w.lstAllContacts_DblClick(bea);
+    open();
+    button("cmdACGetReport")->click();
+    emit table()->doubleClicked(model()->index(1, 3));  // "Bea Moss", record 3
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(ctx.CurrentRecord, 3);
     EXPECT_TRUE(window.isNull());
     EXPECT_TRUE(ctx.contactFile.isOpen());
     EXPECT_TRUE(dialogs.log.empty());
-    // The browser shows the contact, ready to edit; the main window stays hidden.
-    QPointer<frmEdDelViewContact> browser = visibleBrowser();
-    ASSERT_FALSE(browser.isNull());
-    auto* first = browser->findChild<QLineEdit*>("txtACFName");
-    auto* last = browser->findChild<QLineEdit*>("txtACLName");
-    EXPECT_EQ(first->text(), "Bea");
-    EXPECT_EQ(last->text(), "Moss");
-    EXPECT_TRUE(first->isEnabled());
-    EXPECT_TRUE(browser->findChild<QPushButton*>("cmdSave")->isEnabled());
-    EXPECT_FALSE(main->isVisible());
-
-    // File > Print on the browser: the detail sheet of the boxes, unsaved edits included.
-    last->setText("Mossman");
-    browser->findChild<QAction*>("mnuEDVPrint")->trigger();
-    ASSERT_EQ(printer.documents.size(), 1u);
-    bool named = false;
-    for (const auto& row : printedRows(printer.documents[0])) {
-        if (row.items == Items{{8, "Bea  Mossman"}}) named = true;
-    }
-    EXPECT_TRUE(named);
-    EXPECT_EQ(ctx.contactFile.readRecord(3).get(Field::LastName), "Moss");
-
-    dialogs.queueAnswer(Answer::No);  // closing asks to save the edit
-    browser->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(ctx.CurrentRecord, 0);
+    // The browser instead of the main window.
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"hideMain", "openWindow ContactBrowser"}));
 }
 
 TEST_F(ListWindow, DoubleClickIgnoresPastedLines) {
-    frmViewAll& w = open();
+    open();
     dialogs.clipboard = "Somebody";
-    focusList();
-    w.mnuVAPaste->trigger();
-    w.lstAllContacts_DblClick(w.model().index(0));
+    table()->setFocus();
+    item("mnuVAPaste")->trigger();
+    emit table()->doubleClicked(model()->index(0, 0));
     EXPECT_FALSE(window.isNull());
-    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(ctx.CurrentRecord, 0);
     EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"hideMain"}));
 }
 
 TEST_F(ListWindow, ContactFileShrunkBehindTheWindow) {
     addSample();
-    frmViewAll& w = open();
-    w.cmdACGetReport->click();
+    open();
+    button("cmdACGetReport")->click();
     ctx.contactFile.close();
-    std::filesystem::resize_file(dir / "VRN_Contacts.DAT", 518);
-    const QModelIndex bea = w.model().index(1);
+    std::filesystem::resize_file(ctx.contactPath, 518);
+    const QModelIndex bea = model()->index(1, 0);
     dialogs.queueAnswer(Answer::Retry);
-    w.lstAllContacts_DblClick(bea);
+    emit table()->doubleClicked(bea);
     EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{
                                       "Error|An error has occurred. Error number 63 -- Bad record "
                                       "number.  Try again, or notify author."}));
     EXPECT_EQ(dialogs.log[0].buttons, Buttons::RetryCancel);
     EXPECT_EQ(dialogs.log[0].icon, Icon::Critical);
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(w.model().rowCount(), 3);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(model()->rowCount(), 3);
     EXPECT_EQ(ctx.CurrentRecord, 0);
 
     // Labels skip the record that is gone and print the one still there.
-    w.cmdPrintLabels->click();
+    button("cmdPrintLabels")->click();
     ASSERT_EQ(printer.documents.size(), 1u);
     EXPECT_EQ(printedRows(printer.documents[0])[0].items, (Items{{2, "Zoe Q Adams"}}));
 
     dialogs.queueAnswer(Answer::Cancel);
-    w.lstAllContacts_DblClick(bea);
+    emit table()->doubleClicked(bea);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
-    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"hideMain", "showMain"}));
 }
 
 TEST_F(ListWindow, GetReportWithoutAnOpenFile) {
-    main->mnuFileClose_Click();
-    frmViewAll& w = open();
+    ctx.contactFile.close();
+    open();
     dialogs.queueAnswer(Answer::Retry);
-    w.cmdACGetReport->click();
+    button("cmdACGetReport")->click();
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(
         dialogs.messages()[0],
         "Error|An error has occurred. Error number 52 -- Bad file name or number.  Try again, "
         "or notify author.");
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_FALSE(w.cmdPrintLabels->isEnabled());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(button("cmdPrintLabels")->isEnabled());
     dialogs.queueAnswer(Answer::Cancel);
-    w.cmdACGetReport->click();
+    button("cmdACGetReport")->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
-    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"hideMain", "showMain"}));
 }
 
 TEST_F(ListWindow, CloseShowsTheMainWindowAndClearsLabelStyles) {
     addSample();
-    mainControl<QCheckBox>("chkLblBold")->setChecked(true);
-    mainControl<QCheckBox>("chkLblItalic")->setChecked(true);
-    frmViewAll& w = open();
-    w.cmdACGetReport->click();
-    w.cmdViewAllClose->click();
+    ctx.labelStyle = {true, true};
+    open();
+    button("cmdACGetReport")->click();
+    button("cmdViewAllClose")->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_FALSE(mainControl<QCheckBox>("chkLblBold")->isChecked());
-    EXPECT_FALSE(mainControl<QCheckBox>("chkLblItalic")->isChecked());
-    EXPECT_EQ(main->focusWidget(), mainControl<QLineEdit>("txtVRLine1"));
+    EXPECT_FALSE(ctx.labelStyle.bold);
+    EXPECT_FALSE(ctx.labelStyle.italic);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"hideMain", "showMain", "stateChanged"}));
 }
 
-TEST_F(ListWindow, CloseBoxKeepsLabelStyles) {
-    mainControl<QCheckBox>("chkLblBold")->setChecked(true);
+TEST_F(ListWindow, CloseBoxKeepsLabelStylesAndAnEndingProgramStaysHidden) {
+    ctx.labelStyle.bold = true;
     open();
     closeWindow();
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_TRUE(mainControl<QCheckBox>("chkLblBold")->isChecked());
+    EXPECT_TRUE(ctx.labelStyle.bold);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"hideMain", "showMain"}));
+
+    host.calls.clear();
+    open();
+    host.endingNow = true;
+    closeWindow();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"hideMain"}));
 }
 
-// The columns on screen: pieces start at the tab stops, in dialog units of a
-// quarter of the list font's average character width.
-TEST_F(ListWindow, LinesAreDrawnAtTheirTabStops) {
-    frmViewAll& w = open();
-    w.optEmailAdd->setChecked(true);
-    w.cmdACGetReport->click();
+// On screen each piece starts at the left of its column, under its heading.
+TEST_F(ListWindow, PiecesAreDrawnUnderTheirHeadings) {
+    open();
+    option("optEmailAdd")->click();
+    button("cmdACGetReport")->click();
     dialogs.clipboard = "I\tI\tI";
-    focusList();
-    w.mnuVAPaste->trigger();
-    w.resize(1000, 400);
-    w.lstAllContacts->clearSelection();
+    table()->setFocus();
+    item("mnuVAPaste")->trigger();
+    window->resize(1200, 400);
+    table()->clearSelection();
     QApplication::processEvents();
-    const QImage image = w.lstAllContacts->viewport()->grab().toImage();
-    const QRect row = w.lstAllContacts->visualRect(w.model().index(0));
+    const QImage image = table()->viewport()->grab().toImage();
+    const QRect row = table()->visualRect(model()->index(0, 0));
     // Left edges of the dark runs along the row.
     std::vector<int> starts;
     bool inInk = false;
@@ -507,26 +650,20 @@ TEST_F(ListWindow, LinesAreDrawnAtTheirTabStops) {
         inInk = ink;
     }
     ASSERT_EQ(starts.size(), 3u);
-    const double unit = QFontMetricsF(w.lstAllContacts->font()).averageCharWidth() / 4.0;
-    EXPECT_NEAR(starts[1] - starts[0], 100 * unit, 2.0);
-    EXPECT_NEAR(starts[2] - starts[0], 110 * unit, 2.0);
+    QHeaderView* h = table()->horizontalHeader();
+    for (int c = 0; c < 3; ++c) {
+        const int left = h->sectionViewportPosition(c);
+        EXPECT_GE(starts[static_cast<std::size_t>(c)], left) << c;
+        EXPECT_LT(starts[static_cast<std::size_t>(c)], left + 12) << c;
+    }
 }
 
-TEST_F(ListWindow, HelpOpensTheMainWindowsManual) {
-    frmViewAll& w = open();
-    w.mnuVAManual->trigger();
-    mainControl<QAction>("mnuManual")->trigger();
-    ASSERT_EQ(dialogs.opened.size(), 2u);
-    EXPECT_EQ(dialogs.opened[0], dialogs.opened[1]);
-    EXPECT_TRUE(w.isVisible());
-}
-
-TEST_F(ListWindow, ShuttingTheProgramDownClosesTheListWindow) {
+TEST_F(ListWindow, HelpAsksTheHost) {
     open();
-    main->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
-    EXPECT_FALSE(main->isVisible());
+    item("mnuVAManual")->trigger();
+    item("mnuVAAbout")->trigger();
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"hideMain", "openManual", "openAbout"}));
+    EXPECT_TRUE(window->isVisible());
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "support/gui/find_control.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"
+#include "support/scripted_window_host.h"
 #include "support/temp_dir.h"
 #include "text/run_error.h"
 
@@ -326,12 +327,15 @@ TEST_F(MainWindowPrinting, TheListWindowAndTheBrowserPreviewTheirPrintouts) {
                                                        .state = "IL",
                                                        .zip = "62704"}));
 
-    frmViewAll* list = frmViewAll::open(ctx, w);
-    list->cmdACGetReport->click();
-    ASSERT_TRUE(list->cmdPreviewLabels->isEnabled());
+    ctx.contactTitle = "VRN_Contacts";
+    testing::ScriptedWindowHost host;
+    frmViewAll* list = frmViewAll::open(ctx, host);
+    list->findChild<QPushButton*>("cmdACGetReport")->click();
+    auto* previewLabels = list->findChild<QPushButton*>("cmdPreviewLabels");
+    ASSERT_TRUE(previewLabels->isEnabled());
     printer.previewAnswers = {false, false};
-    list->cmdPreviewLabels->click();
-    list->mnuPreview->trigger();
+    previewLabels->click();
+    list->findChild<QAction*>("mnuPreview")->trigger();
     ASSERT_EQ(printer.previews.size(), 2u);
     EXPECT_EQ(printer.previews[0].stock.name, "Avery 5160");
     EXPECT_EQ(printer.previews[0].title, "Search-result labels - VRN_Contacts");
