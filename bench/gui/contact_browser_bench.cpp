@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 
-#include "app/app_state.h"
+#include "ports/app_state.h"
 #include "contacts/find_list.h"
 #include "contacts/gui/find_list_model.h"
 #include "contacts/gui/frmEdDelViewContact.h"

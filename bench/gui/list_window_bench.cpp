@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "../varied_contacts.h"
-#include "app/app_state.h"
+#include "ports/app_state.h"
 #include "listing/gui/frmViewAll.h"
 #include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"

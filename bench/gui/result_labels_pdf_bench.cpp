@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "listing/result_labels.h"
-#include "ports/gui/qt_printer.h"
+#include "printing/gui/qt_printer.h"
 
 namespace {
 

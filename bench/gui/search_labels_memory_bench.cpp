@@ -14,7 +14,7 @@
 #include "listing/contact_list.h"
 #include "listing/list_lines.h"
 #include "listing/result_labels.h"
-#include "ports/gui/qt_printer.h"
+#include "printing/gui/qt_printer.h"
 #include "store/contact_file.h"
 
 namespace {

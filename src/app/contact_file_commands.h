@@ -4,7 +4,7 @@
 // title; the main window only shows the outcome.
 #include <string>
 
-#include "app/app_state.h"
+#include "ports/app_state.h"
 
 namespace varnel {
 

@@ -2,12 +2,12 @@
 #include <QPrinterInfo>
 #include <iostream>
 
-#include "app/app_state.h"
+#include "ports/app_state.h"
 #include "app/cli/command_line.h"
 #include "app/gui/frmVarnel.h"
 #include "app/gui/program_folder.h"
 #include "ports/gui/qt_dialogs.h"
-#include "ports/gui/qt_printer.h"
+#include "printing/gui/qt_printer.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // contact on screen, edits included.
 #include <string>
 
-#include "listing/print_command.h"
+#include "printing/print_outcome.h"
 #include "printing/print_flow.h"
 #include "printing/text_page.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "listing/contact_list.h"
-#include "listing/print_command.h"
+#include "printing/print_outcome.h"
 #include "ports/dialogs.h"
 #include "ports/printer.h"
 #include "printing/print_flow.h"

@@ -2,7 +2,7 @@
 // The system printer and its print dialog.
 #include <string>
 
-#include "printing/document.h"
+#include "ports/document.h"
 
 namespace varnel {
 

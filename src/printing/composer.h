@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "printing/document.h"
+#include "ports/document.h"
 #include "printing/label_grid.h"
 
 namespace varnel {

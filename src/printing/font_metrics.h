@@ -10,7 +10,7 @@
 // regular); an unknown face uses Verdana. Face names match without regard to case.
 #include <string_view>
 
-#include "printing/document.h"
+#include "ports/document.h"
 
 namespace varnel {
 

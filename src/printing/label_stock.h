@@ -1,7 +1,7 @@
 #pragma once
 // The physical stock the program prints on: the two label sheets and the six
 // envelopes, in points from the paper's corner.
-#include "printing/document.h"
+#include "ports/document.h"
 
 namespace varnel {
 

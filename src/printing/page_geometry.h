@@ -1,6 +1,6 @@
 #pragma once
 // Paper sizes and the reference printable area that layouts are computed on.
-#include "printing/document.h"
+#include "ports/document.h"
 
 namespace varnel {
 

@@ -7,7 +7,7 @@
 
 #include "ports/dialogs.h"
 #include "ports/printer.h"
-#include "printing/document.h"
+#include "ports/document.h"
 
 namespace varnel {
 

@@ -6,7 +6,7 @@
 #include "ports/dialogs.h"
 #include "ports/printer.h"
 #include "printing/composer.h"
-#include "printing/document.h"
+#include "ports/document.h"
 #include "printing/margin_file.h"
 #include "printing/print_flow.h"
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "printing/document.h"
+#include "ports/document.h"
 
 namespace varnel {
 

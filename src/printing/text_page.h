@@ -40,7 +40,7 @@
 #include <string>
 #include <string_view>
 
-#include "printing/document.h"
+#include "ports/document.h"
 
 namespace varnel {
 

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "printing/document.h"
+#include "ports/document.h"
 
 namespace varnel::testing {
 

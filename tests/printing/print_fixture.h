@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "printing/composer.h"
-#include "printing/document.h"
+#include "ports/document.h"
 #include "printing/font_metrics.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"

@@ -1,7 +1,7 @@
 #pragma once
 // One run of the program with every port scripted, on a fresh program folder:
 // what a window or a command works with, for the tests to look into.
-#include "app/app_state.h"
+#include "ports/app_state.h"
 #include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"

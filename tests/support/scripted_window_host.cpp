@@ -1,7 +1,7 @@
 #include "support/scripted_window_host.h"
 
 #include "contacts/label_lines.h"
-#include "printing/one_contact_label.h"
+#include "contacts/one_contact_label.h"
 
 namespace varnel::testing {
 

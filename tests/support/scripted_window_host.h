@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ports/window_host.h"
-#include "printing/one_contact_label.h"
+#include "contacts/one_contact_label.h"
 
 namespace varnel::testing {
 

@@ -15,7 +15,7 @@
 #include <array>
 #include <memory>
 
-#include "app/app_state.h"
+#include "ports/app_state.h"
 #include "app/contact_file_commands.h"
 #include "app/gui/main_window_host.h"
 #include "birthdays/reminders.h"

@@ -6,7 +6,7 @@
 #include "exchange/gui/frmVRExport.h"
 #include "exchange/gui/frmVRImport.h"
 #include "listing/gui/frmViewAll.h"
-#include "printing/one_contact_label.h"
+#include "contacts/one_contact_label.h"
 #include "shell/gui/documents.h"
 #include "shell/gui/frmVRAbout.h"
 

@@ -3,7 +3,7 @@
 // window for shutdown and speaks to the main window for the others.
 #include <QWidget>
 
-#include "app/app_state.h"
+#include "ports/app_state.h"
 #include "ports/window_host.h"
 
 namespace varnel {

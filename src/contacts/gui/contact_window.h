@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "ports/app_state.h"
 #include "contacts/contact_form.h"
 #include "contacts/field_rules.h"
 #include "contacts/gui/contact_boxes.h"

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <string>
 
-#include "app/app_state.h"
+#include "ports/app_state.h"
 #include "calendar/date.h"
 #include "contacts/detail_sheet.h"
 

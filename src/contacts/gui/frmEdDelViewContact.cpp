@@ -11,7 +11,7 @@
 #include "contacts/gui/find_list_combo.h"
 #include "contacts/gui/find_list_model.h"
 #include "ports/gui/qt_text.h"
-#include "printing/one_contact_label.h"
+#include "contacts/one_contact_label.h"
 #include "text/run_error.h"
 
 namespace varnel {

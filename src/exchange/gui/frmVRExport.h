@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/app_state.h"
+#include "ports/app_state.h"
 #include "ports/window_host.h"
 
 namespace varnel {

@@ -8,7 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "app/app_state.h"
+#include "ports/app_state.h"
 #include "ports/window_host.h"
 
 namespace varnel {

@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/app_state.h"
+#include "ports/app_state.h"
 #include "listing/list_lines.h"
 #include "ports/window_host.h"
 #include "printing/print_flow.h"

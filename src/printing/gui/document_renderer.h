@@ -9,7 +9,7 @@
 #include <QPrinter>
 #include <functional>
 
-#include "printing/document.h"
+#include "ports/document.h"
 
 namespace varnel {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The two documents as the shell opens them.
-#include "app/app_state.h"
+#include "ports/app_state.h"
 
 namespace varnel {
 

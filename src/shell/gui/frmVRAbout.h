@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/app_state.h"
+#include "ports/app_state.h"
 #include "ports/window_host.h"
 
 namespace varnel {

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
+#include "ports/app_state.h"
 #include "contacts/gui/frmEdDelViewContact.h"
 #include "contacts/gui/frmNewContact.h"
 #include "store/contact_record.h"

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "contact_window_fixture.h"
-#include "printing/one_contact_label.h"
+#include "contacts/one_contact_label.h"
 
 namespace varnel::testing {
 namespace {

@@ -14,7 +14,7 @@
 #include <utility>
 
 #include "../gui/ink.h"
-#include "ports/gui/qt_printer.h"
+#include "printing/gui/qt_printer.h"
 #include "printing/font_metrics.h"
 #include "printing/label_stock.h"
 #include "printing/page_geometry.h"

@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "printing/document.h"
+#include "ports/document.h"
 #include "printing/gui/document_renderer.h"
 #include "printing/page_geometry.h"
 

@@ -12,7 +12,7 @@
 #include "printing/composer.h"
 #include "printing/label_grid.h"
 #include "printing/label_stock.h"
-#include "printing/one_contact_label.h"
+#include "contacts/one_contact_label.h"
 #include "printing/print_command.h"
 #include "printing/return_address.h"
 

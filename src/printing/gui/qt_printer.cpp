@@ -1,4 +1,4 @@
-#include "ports/gui/qt_printer.h"
+#include "printing/gui/qt_printer.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,5 +1,5 @@
 #pragma once
-// What the list window's print commands share: how they end, and the box a
+// What the print commands share: how they end, and the box a
 // failed printout shows.
 #include <string>
 

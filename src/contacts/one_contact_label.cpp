@@ -1,4 +1,4 @@
-#include "printing/one_contact_label.h"
+#include "contacts/one_contact_label.h"
 
 #include "contacts/address_lines.h"
 #include "text/strings.h"
