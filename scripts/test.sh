@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds the normal and the sanitizer preset and runs every test.
+# Installs what is needed, checks the formatting, builds the normal and the
+# sanitizer preset and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+scripts/check-format.sh
 export QT_QPA_PLATFORM=offscreen
 for preset in default sanitize; do
     cmake --preset "$preset"

@@ -14,10 +14,10 @@
 #include <memory>
 #include <string>
 
-#include "ports/app_state.h"
 #include "contacts/find_list.h"
 #include "contacts/gui/find_list_model.h"
 #include "contacts/gui/frmEdDelViewContact.h"
+#include "ports/app_state.h"
 #include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"

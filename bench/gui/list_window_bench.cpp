@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "../varied_contacts.h"
-#include "ports/app_state.h"
 #include "listing/gui/frmViewAll.h"
+#include "ports/app_state.h"
 #include "support/fixed_clock.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"

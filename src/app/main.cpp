@@ -2,10 +2,10 @@
 #include <QPrinterInfo>
 #include <iostream>
 
-#include "ports/app_state.h"
 #include "app/cli/command_line.h"
 #include "app/gui/frmVarnel.h"
 #include "app/gui/program_folder.h"
+#include "ports/app_state.h"
 #include "ports/gui/qt_dialogs.h"
 #include "printing/gui/qt_printer.h"
 

@@ -3,8 +3,8 @@
 // contact on screen, edits included.
 #include <string>
 
-#include "printing/print_outcome.h"
 #include "printing/print_flow.h"
+#include "printing/print_outcome.h"
 #include "printing/text_page.h"
 
 namespace varnel {

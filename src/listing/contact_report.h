@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "listing/contact_list.h"
-#include "printing/print_outcome.h"
 #include "printing/print_flow.h"
+#include "printing/print_outcome.h"
 #include "printing/text_page.h"
 
 namespace varnel {

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "listing/contact_list.h"
-#include "printing/print_outcome.h"
 #include "ports/dialogs.h"
 #include "ports/printer.h"
 #include "printing/print_flow.h"
+#include "printing/print_outcome.h"
 #include "printing/text_page.h"
 #include "store/contact_file.h"
 

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "ports/dialogs.h"
-#include "ports/printer.h"
 #include "ports/document.h"
+#include "ports/printer.h"
 #include "printing/label_stock.h"
 #include "printing/margin_file.h"
 #include "printing/print_flow.h"

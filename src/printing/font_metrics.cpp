@@ -42,7 +42,8 @@ const metrics::WidthTable* table(Family family, bool bold, bool italic) {
         case Family::SansSerif:
             // No italic tables: the upright widths are the nearest.
             return bold ? &kHelveticaBold : &kHelveticaRegular;
-        case Family::Courier: return nullptr;
+        case Family::Courier:
+            return nullptr;
     }
     return nullptr;
 }

@@ -4,6 +4,7 @@
 
 namespace varnel::metrics {
 
+// clang-format off
 const WidthTable kVerdanaRegular = {
     351, 508.0,
     {{
@@ -203,5 +204,7 @@ const WidthTable kHelveticaBold = {
         611, 611, 611, 611, 611, 611, 611, 584, 611, 611, 611, 611, 611, 556, 611, 556,
     }},
 };
+
+// clang-format on
 
 }  // namespace varnel::metrics

@@ -6,8 +6,8 @@
 namespace varnel::metrics {
 
 struct WidthTable {
-    double spaceWidth;      // the space glyph
-    double averageWidth;    // xAvgCharWidth of OS/2 version 0 (English letter weights)
+    double spaceWidth;    // the space glyph
+    double averageWidth;  // xAvgCharWidth of OS/2 version 0 (English letter weights)
     std::array<std::uint16_t, 224> widths;  // Windows-1252 codes 32 to 255
 };
 

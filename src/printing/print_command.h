@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "ports/dialogs.h"
+#include "ports/document.h"
 #include "ports/printer.h"
 #include "printing/composer.h"
-#include "ports/document.h"
 #include "printing/margin_file.h"
 #include "printing/print_flow.h"
 

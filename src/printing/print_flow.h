@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "ports/dialogs.h"
-#include "ports/printer.h"
 #include "ports/document.h"
+#include "ports/printer.h"
 
 namespace varnel {
 

@@ -10,7 +10,7 @@ namespace varnel {
 
 // The focused control as the Edit menu sees it.
 class EditTarget {
-  public:
+public:
     virtual ~EditTarget() = default;
     virtual bool isTextBox() const = 0;
     virtual std::string selectedText() const = 0;
@@ -35,7 +35,7 @@ void editPaste(EditTarget* focused, Dialogs& dialogs);
 
 // A text box held as plain text with a selection, in bytes.
 class TextBoxTarget : public EditTarget {
-  public:
+public:
     TextBoxTarget(std::string text, std::size_t selStart, std::size_t selLength);
     bool isTextBox() const override { return true; }
     std::string selectedText() const override;
@@ -45,7 +45,7 @@ class TextBoxTarget : public EditTarget {
     std::size_t selStart() const { return start_; }
     std::size_t selLength() const { return length_; }
 
-  private:
+private:
     std::string text_;
     std::size_t start_;
     std::size_t length_;

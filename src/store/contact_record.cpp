@@ -9,25 +9,25 @@ namespace varnel {
 
 namespace {
 constexpr std::array<FieldLayout, kFieldCount> kLayout = {{
-    {0, 14},    // FirstName
-    {15, 1},    // MI
-    {17, 18},   // LastName
-    {36, 30},   // Street1
-    {67, 15},   // Street2
-    {83, 16},   // City
-    {100, 2},   // State
-    {103, 10},  // Zip
-    {114, 19},  // Country
-    {134, 15},  // HomePhone
-    {150, 15},  // CellPhone
-    {166, 13},  // WorkPhone
-    {180, 50},  // Email
-    {231, 8},   // Birthdate
-    {240, 80},  // Category
-    {321, 160}, // Notes
-    {482, 30},  // Company
-    {513, 1},   // IncludeCompany
-    {515, 1},   // BdayReminder
+    {0, 14},     // FirstName
+    {15, 1},     // MI
+    {17, 18},    // LastName
+    {36, 30},    // Street1
+    {67, 15},    // Street2
+    {83, 16},    // City
+    {100, 2},    // State
+    {103, 10},   // Zip
+    {114, 19},   // Country
+    {134, 15},   // HomePhone
+    {150, 15},   // CellPhone
+    {166, 13},   // WorkPhone
+    {180, 50},   // Email
+    {231, 8},    // Birthdate
+    {240, 80},   // Category
+    {321, 160},  // Notes
+    {482, 30},   // Company
+    {513, 1},    // IncludeCompany
+    {515, 1},    // BdayReminder
 }};
 }  // namespace
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "printing/composer.h"
 #include "ports/document.h"
+#include "printing/composer.h"
 #include "printing/font_metrics.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_printer.h"

@@ -14,7 +14,7 @@ using testing::ScriptedDialogs;
 using testing::ShownBox;
 
 class Button : public EditTarget {
-  public:
+public:
     bool isTextBox() const override { return false; }
     std::string selectedText() const override { return {}; }
     void replaceSelection(const std::string&) override { touched = true; }

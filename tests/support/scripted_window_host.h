@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "ports/window_host.h"
 #include "contacts/one_contact_label.h"
+#include "ports/window_host.h"
 
 namespace varnel::testing {
 

@@ -14,8 +14,8 @@ TempDir::TempDir() {
     std::random_device rd;
     auto base = std::filesystem::temp_directory_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        auto candidate = base / ("varnel-test-" + std::to_string(rd()) + "-" +
-                                 std::to_string(counter++));
+        auto candidate =
+            base / ("varnel-test-" + std::to_string(rd()) + "-" + std::to_string(counter++));
         if (std::filesystem::create_directory(candidate)) {
             path_ = candidate;
             return;

@@ -15,10 +15,10 @@
 #include <array>
 #include <memory>
 
-#include "ports/app_state.h"
 #include "app/contact_file_commands.h"
 #include "app/gui/main_window_host.h"
 #include "birthdays/reminders.h"
+#include "ports/app_state.h"
 #include "printing/composer.h"
 
 namespace varnel {

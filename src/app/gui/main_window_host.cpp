@@ -3,10 +3,10 @@
 #include "app/gui/frmVarnel.h"
 #include "contacts/gui/frmEdDelViewContact.h"
 #include "contacts/gui/frmNewContact.h"
+#include "contacts/one_contact_label.h"
 #include "exchange/gui/frmVRExport.h"
 #include "exchange/gui/frmVRImport.h"
 #include "listing/gui/frmViewAll.h"
-#include "contacts/one_contact_label.h"
 #include "shell/gui/documents.h"
 #include "shell/gui/frmVRAbout.h"
 

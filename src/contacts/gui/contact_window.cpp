@@ -51,8 +51,7 @@ ContactWindow::ContactWindow(AppState& state, WindowHost& host, QWidget* parent,
         openStateList(state_);
         txtACState->setFocus();
     });
-    connect(cmdZipFinder, &QPushButton::clicked, this,
-            [this] { openZipLookup(state_.dialogs); });
+    connect(cmdZipFinder, &QPushButton::clicked, this, [this] { openZipLookup(state_.dialogs); });
     connect(cmdPeopleFind, &QPushButton::clicked, this,
             [this] { openPeopleSearch(state_.dialogs); });
     connect(txtACCompany, &QLineEdit::textChanged, this, [this] { companyChanged(); });

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "ports/app_state.h"
 #include "contacts/contact_form.h"
 #include "contacts/field_rules.h"
 #include "contacts/gui/contact_boxes.h"
+#include "ports/app_state.h"
 #include "ports/window_host.h"
 #include "shell/gui/window_chrome.h"
 

@@ -3,9 +3,9 @@
 #include <QWidget>
 #include <string>
 
-#include "ports/app_state.h"
 #include "calendar/date.h"
 #include "contacts/detail_sheet.h"
+#include "ports/app_state.h"
 
 namespace varnel {
 

@@ -10,8 +10,8 @@
 #include "contacts/gui/detail_sheet_print.h"
 #include "contacts/gui/find_list_combo.h"
 #include "contacts/gui/find_list_model.h"
-#include "ports/gui/qt_text.h"
 #include "contacts/one_contact_label.h"
+#include "ports/gui/qt_text.h"
 #include "text/run_error.h"
 
 namespace varnel {

@@ -15,8 +15,8 @@
 #include <cstdint>
 #include <string>
 
-#include "ports/app_state.h"
 #include "listing/list_lines.h"
+#include "ports/app_state.h"
 #include "ports/window_host.h"
 #include "printing/print_flow.h"
 

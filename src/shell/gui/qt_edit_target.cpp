@@ -11,7 +11,7 @@ namespace varnel {
 namespace {
 
 class LineEditTarget : public EditTarget {
-  public:
+public:
     explicit LineEditTarget(QLineEdit* edit) : edit_(edit) {}
     bool isTextBox() const override { return true; }
     std::string selectedText() const override { return toCp(edit_->selectedText()); }
@@ -20,13 +20,13 @@ class LineEditTarget : public EditTarget {
         if (!edit_->isReadOnly()) edit_->insert(fromCp(text));
     }
 
-  private:
+private:
     QLineEdit* edit_;
 };
 
 template <typename Editor>
 class TextEditTarget : public EditTarget {
-  public:
+public:
     explicit TextEditTarget(Editor* edit) : edit_(edit) {}
     bool isTextBox() const override { return true; }
     std::string selectedText() const override {
@@ -36,12 +36,12 @@ class TextEditTarget : public EditTarget {
         if (!edit_->isReadOnly()) edit_->insertPlainText(fromCp(text));
     }
 
-  private:
+private:
     Editor* edit_;
 };
 
 class OtherControlTarget : public EditTarget {
-  public:
+public:
     bool isTextBox() const override { return false; }
     std::string selectedText() const override { return {}; }
     void replaceSelection(const std::string&) override {}

@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "ports/app_state.h"
 #include "contacts/gui/frmEdDelViewContact.h"
 #include "contacts/gui/frmNewContact.h"
+#include "ports/app_state.h"
 #include "store/contact_record.h"
 #include "support/fixed_clock.h"
 #include "support/gui/find_control.h"

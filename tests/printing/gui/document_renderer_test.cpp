@@ -14,8 +14,8 @@
 #include <utility>
 
 #include "../gui/ink.h"
-#include "printing/gui/qt_printer.h"
 #include "printing/font_metrics.h"
+#include "printing/gui/qt_printer.h"
 #include "printing/label_stock.h"
 #include "printing/page_geometry.h"
 #include "printing/print_command.h"

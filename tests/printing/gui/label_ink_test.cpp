@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "contacts/one_contact_label.h"
 #include "ink.h"
 #include "listing/result_labels.h"
 #include "printing/composer.h"
 #include "printing/label_grid.h"
 #include "printing/label_stock.h"
-#include "contacts/one_contact_label.h"
 #include "printing/print_command.h"
 #include "printing/return_address.h"
 
