@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is needed, checks the formatting, builds the normal and the
-# sanitizer preset and runs every test.
+# sanitizer preset, runs every test, then clang-tidy.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -11,3 +11,4 @@ for preset in default sanitize; do
     cmake --build --preset "$preset" -j"$(nproc)"
     ctest --preset "$preset" -j"$(nproc)"
 done
+scripts/tidy.sh

@@ -139,7 +139,7 @@ std::string openMarginFile(const std::filesystem::path& folder) {
     const auto status = std::filesystem::status(path, ec);
     if (status.type() == std::filesystem::file_type::not_found) {
         if (!std::filesystem::is_directory(folder, ec)) throw RunError(RunError::PathNotFound);
-        const std::string bytes = installedFile();
+        std::string bytes = installedFile();
         replaceFileContents(path, bytes);
         return bytes;
     }

@@ -13,7 +13,7 @@ bool fileExists(const std::filesystem::path& path) {
 std::filesystem::path documentPath(std::string_view name,
                                    const std::filesystem::path& programFolder,
                                    const std::filesystem::path& executableFolder) {
-    const std::filesystem::path inProgramFolder = programFolder / std::string(name);
+    std::filesystem::path inProgramFolder = programFolder / std::string(name);
     if (executableFolder.empty() || fileExists(inProgramFolder)) return inProgramFolder;
     for (const std::filesystem::path& folder :
          {executableFolder, installedDocumentsFolder(executableFolder)}) {

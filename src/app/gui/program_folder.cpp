@@ -19,7 +19,7 @@ bool isWritableFolder(const QString& folder) {
 
 std::filesystem::path programFolder() {
     QString exeFolder = QCoreApplication::applicationDirPath();
-    const std::filesystem::path exePath(exeFolder.toStdString());
+    std::filesystem::path exePath(exeFolder.toStdString());
     if (!exeFolder.isEmpty() && !isInstalledCopy(exePath) && isWritableFolder(exeFolder)) {
         return exePath;
     }

@@ -308,6 +308,7 @@ void frmEdDelViewContact::printDetailSheet(PrintMode mode) {
                               f[B::WPhone],  f[B::Email],      f[B::Category], f[B::Notes],
                               f[B::Company]};
     std::vector<const QWidget*> textBoxes;
+    textBoxes.reserve(kAllContactBoxes.size());
     for (ContactBox b : kAllContactBoxes) textBoxes.push_back(boxes_.box(b));
     printDetailSheetOf(values, focusWidget(), textBoxes, state_, mode);
 }

@@ -7,6 +7,7 @@
 #include <QPen>
 #include <QRawFont>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "ports/gui/qt_text.h"
@@ -260,10 +261,10 @@ bool renderDocument(QPainter& painter, const Document& document, double dotsPerP
 QImage renderPage(const Document& document, int page, double dpi, bool outlines) {
     const double dpp = dpi / 72.0;
     const SizePt size = pdfPageSize(document);
-    QImage image(static_cast<int>(size.width * dpp + 0.5),
-                 static_cast<int>(size.height * dpp + 0.5), QImage::Format_Grayscale8);
+    QImage image(static_cast<int>(std::lround(size.width * dpp)),
+                 static_cast<int>(std::lround(size.height * dpp)), QImage::Format_Grayscale8);
     image.fill(Qt::white);
-    const int dotsPerMeter = static_cast<int>(dpi / 0.0254 + 0.5);
+    const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     Document one = document;
