@@ -20,6 +20,7 @@
 #include "birthdays/reminders.h"
 #include "ports/app_state.h"
 #include "printing/composer.h"
+#include "printing/margin_file.h"
 
 namespace varnel {
 
@@ -208,6 +209,8 @@ private:
     // The common error box of the main window's commands: Retry closes the
     // contact file, Cancel closes the window and ends the program.
     void commonError(const class RunError& error);
+    // One of the margin file's four shifts, asked for and written.
+    void adjustMarginsOf(MarginKind kind);
     void openChosenFile(FileCommand command);
     void shutdown();
     void closeFiles();

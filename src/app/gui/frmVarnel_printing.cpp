@@ -44,37 +44,21 @@ void frmVarnel::mnuAlign5167_Click() {
 
 void frmVarnel::mnuCalibrate_Click() { calibratePrinter(ctx_.dialogs, ctx_.printer.deviceName()); }
 
-void frmVarnel::mnuAdjustOTF_Click() {
+void frmVarnel::adjustMarginsOf(MarginKind kind) {
     try {
-        adjustMargins(ctx_.programFolder, MarginKind::OnTheFly, ctx_.dialogs);
+        adjustMargins(ctx_.programFolder, kind, ctx_.dialogs);
     } catch (const RunError& e) {
         commonError(e);
     }
 }
 
-void frmVarnel::mnuAdjustSR_Click() {
-    try {
-        adjustMargins(ctx_.programFolder, MarginKind::SearchResult, ctx_.dialogs);
-    } catch (const RunError& e) {
-        commonError(e);
-    }
-}
+void frmVarnel::mnuAdjustOTF_Click() { adjustMarginsOf(MarginKind::OnTheFly); }
 
-void frmVarnel::mnuAdjustENV_Click() {
-    try {
-        adjustMargins(ctx_.programFolder, MarginKind::Envelope, ctx_.dialogs);
-    } catch (const RunError& e) {
-        commonError(e);
-    }
-}
+void frmVarnel::mnuAdjustSR_Click() { adjustMarginsOf(MarginKind::SearchResult); }
 
-void frmVarnel::mnuAdjustRA_Click() {
-    try {
-        adjustMargins(ctx_.programFolder, MarginKind::ReturnAddress, ctx_.dialogs);
-    } catch (const RunError& e) {
-        commonError(e);
-    }
-}
+void frmVarnel::mnuAdjustENV_Click() { adjustMarginsOf(MarginKind::Envelope); }
+
+void frmVarnel::mnuAdjustRA_Click() { adjustMarginsOf(MarginKind::ReturnAddress); }
 
 void frmVarnel::mnuRetAddress_Click() { cmdRetAddress_Click(); }
 

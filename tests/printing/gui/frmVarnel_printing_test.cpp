@@ -179,6 +179,37 @@ TEST_F(MainWindowPrinting, TheMarginsMenuShiftsTheNextPrint) {
     EXPECT_EQ(printer.documents[0].placements.at(0).row, 1 + 8);
 }
 
+// Each item of the Margins menu shifts its own kind of printout, and only that.
+TEST_F(MainWindowPrinting, EachMarginsItemWritesItsOwnLine) {
+    struct Item {
+        const char* name;
+        const char* key;
+        const char* done;
+    };
+    const std::vector<Item> items = {
+        {"mnuAdjustOTF", "ONTHEFLY", "On-The-Fly labels"},
+        {"mnuAdjustENV", "ENVELOPE", "Envelopes"},
+        {"mnuAdjustRA", "RETURNAD", "Return Address labels"},
+        {"mnuAdjustSR", "BULKLIST", "Search-result labels"},
+    };
+    for (const Item& item : items) {
+        SCOPED_TRACE(item.name);
+        std::filesystem::remove(dir / "VRNPARAM.TXT");
+        dialogs.queueInput("-1");
+        dialogs.queueInput("1");
+        control<QAction>(item.name)->trigger();
+        EXPECT_EQ(dialogs.messages().back(), std::string("Margin adjustment completed|D O N E !  "
+                                                         "Margin(s) for ") +
+                                                 item.done + " adjusted successfully.");
+        const std::string file = readFileBytes(dir / "VRNPARAM.TXT");
+        for (const Item& other : items) {
+            const bool shifted =
+                file.find(std::string(other.key) + "|-1 |1  \r\n") != std::string::npos;
+            EXPECT_EQ(shifted, &other == &item) << other.key;
+        }
+    }
+}
+
 TEST_F(MainWindowPrinting, AMarginFileThatCannotBeWrittenShowsTheCommonError) {
     std::filesystem::create_directory(dir / "VRNPARAM.TXT");
     dialogs.queueInput("1");
