@@ -1,6 +1,5 @@
 #include "exchange/gui/frmVRExport.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -15,6 +14,7 @@ frmVRExport::frmVRExport(AppState& state, WindowHost& host, QWidget* parent)
     : QMainWindow(parent), ctx_(state), host_(host) {
     setObjectName("frmVRExport");
     setAttribute(Qt::WA_DeleteOnClose);
+    showMainWhenClosed(*this, host_);
 
     mnuETFile = menuBar()->addMenu("&File");
     mnuETFile->setObjectName("mnuETFile");
@@ -135,15 +135,6 @@ void frmVRExport::cmdExpCreate_Click() {
 
 void frmVRExport::cmdExpCancel_Click() { close(); }
 
-void frmVRExport::closeEvent(QCloseEvent* event) {
-    event->accept();
-    returnToMain(host_);
-}
-
-void frmVRExport::mnuETFileExit_Click() {
-    ctx_.contactFile.close();
-    host_.endProgram();
-    close();
-}
+void frmVRExport::mnuETFileExit_Click() { exitProgram(*this, ctx_.contactFile, host_); }
 
 }  // namespace varnel

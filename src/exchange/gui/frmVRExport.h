@@ -30,9 +30,6 @@ public slots:
     void cmdExpCancel_Click();
     void mnuETFileExit_Click();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     QLabel* lblExpBanner;
     QLabel* lblExport;

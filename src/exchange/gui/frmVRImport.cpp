@@ -1,6 +1,5 @@
 #include "exchange/gui/frmVRImport.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QStandardPaths>
@@ -16,6 +15,7 @@ frmVRImport::frmVRImport(AppState& state, WindowHost& host, QWidget* parent)
     : QMainWindow(parent), ctx_(state), host_(host) {
     setObjectName("frmVRImport");
     setAttribute(Qt::WA_DeleteOnClose);
+    showMainWhenClosed(*this, host_);
 
     mnuITFile = menuBar()->addMenu("&File");
     mnuITFile->setObjectName("mnuITFile");
@@ -124,15 +124,6 @@ void frmVRImport::afterError(bool cancelled) {
 
 void frmVRImport::cmdImpCancel_Click() { close(); }
 
-void frmVRImport::closeEvent(QCloseEvent* event) {
-    event->accept();
-    returnToMain(host_);
-}
-
-void frmVRImport::mnuITFileExit_Click() {
-    ctx_.contactFile.close();
-    host_.endProgram();
-    close();
-}
+void frmVRImport::mnuITFileExit_Click() { exitProgram(*this, ctx_.contactFile, host_); }
 
 }  // namespace varnel

@@ -30,9 +30,6 @@ public slots:
     void cmdImpCancel_Click();
     void mnuITFileExit_Click();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     // Cancel in the error box: the window goes, the main window comes back.
     void afterError(bool cancelled);

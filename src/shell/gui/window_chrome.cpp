@@ -1,5 +1,6 @@
 #include "shell/gui/window_chrome.h"
 
+#include <QEvent>
 #include <QMenuBar>
 
 #include "shell/gui/qt_edit_target.h"
@@ -61,6 +62,33 @@ HelpMenu addHelpMenu(QMainWindow& window, WindowHost& host, const HelpMenuNames&
 bool retryAfterError(Dialogs& dialogs, const RunError& error) {
     return dialogs.messageBox("Error", commonErrorText(error), Icon::Critical,
                               Buttons::RetryCancel) == Answer::Retry;
+}
+
+namespace {
+
+// Watches the window's close event without taking it.
+class ShowMainOnClose : public QObject {
+public:
+    ShowMainOnClose(QWidget& window, WindowHost& host) : QObject(&window), host_(host) {
+        window.installEventFilter(this);
+    }
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Close) returnToMain(host_);
+        return false;
+    }
+
+private:
+    WindowHost& host_;
+};
+
+}  // namespace
+
+void showMainWhenClosed(QWidget& window, WindowHost& host) { new ShowMainOnClose(window, host); }
+
+void exitProgram(QWidget& window, ContactFile& file, WindowHost& host) {
+    file.close();
+    host.endProgram();
+    window.close();
 }
 
 }  // namespace varnel

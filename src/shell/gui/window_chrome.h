@@ -7,6 +7,7 @@
 
 #include "ports/dialogs.h"
 #include "ports/window_host.h"
+#include "store/contact_file.h"
 #include "text/run_error.h"
 
 namespace varnel {
@@ -59,5 +60,13 @@ bool retryAfterError(Dialogs& dialogs, const RunError& error);
 inline void returnToMain(WindowHost& host) {
     if (!host.ending()) host.showMain();
 }
+
+// The same for a window that gives the main window back however it closes
+// (its Close or Cancel button, the close box).
+void showMainWhenClosed(QWidget& window, WindowHost& host);
+
+// File > Exit of a window beside the main one: the contact file closes and
+// the program ends, this window with it.
+void exitProgram(QWidget& window, ContactFile& file, WindowHost& host);
 
 }  // namespace varnel
