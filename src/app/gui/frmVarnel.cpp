@@ -203,26 +203,14 @@ void frmVarnel::buildControls() {
     options->addWidget(frVRMediaType);
 
     auto* pair = new QHBoxLayout();
-    frVRJust = new QGroupBox("Alignment", central);
-    frVRJust->setObjectName("frVRJust");
-    auto* just = new QVBoxLayout(frVRJust);
-    optVRLeftjust = new QRadioButton("Left-Justified", frVRJust);
-    optVRLeftjust->setObjectName("optVRLeftjust");
-    optVRCenter = new QRadioButton("  Centered", frVRJust);
-    optVRCenter->setObjectName("optVRCenter");
-    just->addWidget(optVRLeftjust);
-    just->addWidget(optVRCenter);
+    std::tie(frVRJust, optVRLeftjust, optVRCenter) =
+        makeTwoChoices(central, {"frVRJust", "Alignment"}, {"optVRLeftjust", "Left-Justified"},
+                       {"optVRCenter", "  Centered"});
     pair->addWidget(frVRJust);
 
-    frPortLand = new QGroupBox("Orientation", central);
-    frPortLand->setObjectName("frPortLand");
-    auto* orient = new QVBoxLayout(frPortLand);
-    optPortrait = new QRadioButton("Portrait", frPortLand);
-    optPortrait->setObjectName("optPortrait");
-    optLandscape = new QRadioButton("Landscape", frPortLand);
-    optLandscape->setObjectName("optLandscape");
-    orient->addWidget(optPortrait);
-    orient->addWidget(optLandscape);
+    std::tie(frPortLand, optPortrait, optLandscape) =
+        makeTwoChoices(central, {"frPortLand", "Orientation"}, {"optPortrait", "Portrait"},
+                       {"optLandscape", "Landscape"});
     pair->addWidget(frPortLand);
     options->addLayout(pair);
 

@@ -114,27 +114,15 @@ void frmViewAll::buildControls() {
     choices->addWidget(frSearch, 1);
 
     auto* sortAndShow = new QVBoxLayout;
-    frSortOrder = new QGroupBox(central);
-    frSortOrder->setObjectName("frSortOrder");
-    auto* sortLayout = new QVBoxLayout(frSortOrder);
-    optFnameSort = new QRadioButton("Sort by first name", frSortOrder);
-    optFnameSort->setObjectName("optFnameSort");
-    optLnameSort = new QRadioButton("Sort by last name", frSortOrder);
-    optLnameSort->setObjectName("optLnameSort");
-    sortLayout->addWidget(optFnameSort);
-    sortLayout->addWidget(optLnameSort);
+    std::tie(frSortOrder, optFnameSort, optLnameSort) =
+        makeTwoChoices(central, {"frSortOrder", ""}, {"optFnameSort", "Sort by first name"},
+                       {"optLnameSort", "Sort by last name"});
     sortAndShow->addWidget(frSortOrder);
 
-    frShowStreet = new QGroupBox(central);
-    frShowStreet->setObjectName("frShowStreet");
-    auto* showLayout = new QVBoxLayout(frShowStreet);
-    optStreetAdd = new QRadioButton("Show street address", frShowStreet);
-    optStreetAdd->setObjectName("optStreetAdd");
-    optEmailAdd = new QRadioButton("Show email address", frShowStreet);
-    optEmailAdd->setObjectName("optEmailAdd");
+    std::tie(frShowStreet, optStreetAdd, optEmailAdd) =
+        makeTwoChoices(central, {"frShowStreet", ""}, {"optStreetAdd", "Show street address"},
+                       {"optEmailAdd", "Show email address"});
     optStreetAdd->setChecked(true);
-    showLayout->addWidget(optStreetAdd);
-    showLayout->addWidget(optEmailAdd);
     sortAndShow->addWidget(frShowStreet);
     sortAndShow->addStretch();
     choices->addLayout(sortAndShow);

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QMenuBar>
+#include <QVBoxLayout>
 
 #include "shell/gui/qt_edit_target.h"
 
@@ -11,6 +12,20 @@ QAction* addMenuItem(QMenu* menu, const char* name, const char* caption) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     return action;
+}
+
+TwoChoices makeTwoChoices(QWidget* parent, NamedCaption box, NamedCaption first,
+                          NamedCaption second) {
+    auto* group = new QGroupBox(box.caption, parent);
+    group->setObjectName(box.name);
+    auto* layout = new QVBoxLayout(group);
+    const auto add = [group, layout](NamedCaption choice) {
+        auto* option = new QRadioButton(choice.caption, group);
+        option->setObjectName(choice.name);
+        layout->addWidget(option);
+        return option;
+    };
+    return {group, add(first), add(second)};  // braces: first, then second
 }
 
 namespace {

@@ -2,8 +2,11 @@
 // What every window has alike, written once: its Edit and Help menus, the
 // common error box, and the main window coming back when it closes.
 #include <QAction>
+#include <QGroupBox>
 #include <QMainWindow>
 #include <QMenu>
+#include <QRadioButton>
+#include <tuple>
 
 #include "ports/dialogs.h"
 #include "ports/window_host.h"
@@ -14,6 +17,16 @@ namespace varnel {
 
 // A menu item with its object name, so tests and the window find it.
 QAction* addMenuItem(QMenu* menu, const char* name, const char* caption);
+
+// A group box of two exclusive choices, one above the other, each control
+// with its object name.
+using TwoChoices = std::tuple<QGroupBox*, QRadioButton*, QRadioButton*>;
+struct NamedCaption {
+    const char* name;
+    const char* caption;
+};
+TwoChoices makeTwoChoices(QWidget* parent, NamedCaption box, NamedCaption first,
+                          NamedCaption second);
 
 // Object names of a window's Edit menu; selectAll only where the window has one.
 struct EditMenuNames {
