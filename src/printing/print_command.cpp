@@ -115,22 +115,20 @@ void printComposer(ComposerModel& model, Dialogs& dialogs, Printer& printer,
         PrintDialogOptions options;
         options.printToFileDisabled = true;
         const PrintDialogResult answer = printer.showPrintDialog(options);
-        if (answer.cancelled) return;
+        if (answer.cancelled || answer.copies < 1) return;
 
-        for (int copy = 0; copy < answer.copies; ++copy) {
-            // Each copy restarts at the entered position, on the printer chosen
-            // in the dialog.
-            if (labelMode &&
-                !startLabelRun(printed, model.labelPosition, dialogs, printer.deviceName())) {
-                return;
-            }
-            Document doc = printOne(printed, onTheFly, envelope, printer.deviceName());
-            doc.title = title;
-            if (copy == 0 && !cutLinesAccepted(doc, dialogs)) return;
-            // A printed label run takes the envelope's Bold away.
-            if (labelMode) model.envelopeBold = false;
-            submitCalibrated(std::move(doc), dialogs, printer);
+        // The printer chosen in the dialog decides the print grid; every copy
+        // is the same document.
+        if (labelMode &&
+            !startLabelRun(printed, model.labelPosition, dialogs, printer.deviceName())) {
+            return;
         }
+        Document doc = printOne(printed, onTheFly, envelope, printer.deviceName());
+        doc.title = title;
+        if (!cutLinesAccepted(doc, dialogs)) return;
+        // A printed label run takes the envelope's Bold away.
+        if (labelMode) model.envelopeBold = false;
+        for (int copy = 0; copy < answer.copies; ++copy) submitCalibrated(doc, dialogs, printer);
     } catch (const RunError&) {
         reportPrinterError(printer, dialogs);
     }

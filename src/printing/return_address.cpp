@@ -136,11 +136,11 @@ void printReturnAddressLabels(ComposerModel& model, Dialogs& dialogs, Printer& p
             if (answer.cancelled) return;
             // A printed sheet takes the envelope's Bold away.
             model.envelopeBold = false;
+            Document doc = returnAddressPage(model, shifts);
+            doc.title = title;
+            if (answer.copies >= 1 && !cutLinesAccepted(doc, dialogs)) return;
             for (int copy = 0; copy < answer.copies; ++copy) {
-                Document doc = returnAddressPage(model, shifts);
-                doc.title = title;
-                if (copy == 0 && !cutLinesAccepted(doc, dialogs)) return;
-                submitCalibrated(std::move(doc), dialogs, printer);
+                submitCalibrated(doc, dialogs, printer);
             }
 
             // The composer's own Print button comes back; the styles stay
