@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QHideEvent>
 #include <QKeyEvent>
-#include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -45,8 +44,7 @@ frmVarnel::~frmVarnel() = default;
 
 void frmVarnel::buildMenus() {
     const auto action = addMenuItem;
-    mnuFile = menuBar()->addMenu("&File");
-    mnuFile->setObjectName("mnuFile");
+    mnuFile = addNamedMenu(*this, "mnuFile", "&File");
     mnuFileNew = action(mnuFile, "mnuFileNew", "New");
     mnuFileNew->setShortcuts(QKeySequence::New);
     mnuFileOpen = action(mnuFile, "mnuFileOpen", "Open");
@@ -74,8 +72,7 @@ void frmVarnel::buildMenus() {
     mnuCopy = edit.copy;
     mnuPaste = edit.paste;
 
-    mnuContacts = menuBar()->addMenu("&Contacts");
-    mnuContacts->setObjectName("mnuContacts");
+    mnuContacts = addNamedMenu(*this, "mnuContacts", "&Contacts");
     mnuAdd = action(mnuContacts, "mnuAdd", "Add Contact");
     mnuEdit = action(mnuContacts, "mnuEdit", "Edit Contact");
     mnuFind = action(mnuContacts, "mnuFind", "Find Contact");
@@ -87,13 +84,11 @@ void frmVarnel::buildMenus() {
     mnuImport = action(mnuContacts, "mnuImport", "Import Contacts");
     mnuExport = action(mnuContacts, "mnuExport", "Export Contacts");
 
-    mnuView = menuBar()->addMenu("&View");
-    mnuView->setObjectName("mnuView");
+    mnuView = addNamedMenu(*this, "mnuView", "&View");
     mnuViewOne = action(mnuView, "mnuViewOne", "One Contact");
     mnuViewAll = action(mnuView, "mnuViewAll", "All Contacts");
 
-    mnuMargins = menuBar()->addMenu("&Margins");
-    mnuMargins->setObjectName("mnuMargins");
+    mnuMargins = addNamedMenu(*this, "mnuMargins", "&Margins");
     mnuAdjustOTF = action(mnuMargins, "mnuAdjustOTF", "On-The-Fly label");
     mnuAdjustSR = action(mnuMargins, "mnuAdjustSR", "Search-result labels");
     mnuAdjustENV = action(mnuMargins, "mnuAdjustENV", "Envelope");

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
-#include <QMenuBar>
 #include <QVBoxLayout>
 
 #include "contacts/contact_delete.h"
@@ -12,6 +11,7 @@
 #include "contacts/gui/find_list_model.h"
 #include "contacts/one_contact_label.h"
 #include "ports/gui/qt_text.h"
+#include "shell/gui/window_chrome.h"
 #include "text/run_error.h"
 
 namespace varnel {
@@ -25,8 +25,7 @@ frmEdDelViewContact::frmEdDelViewContact(AppState& state, WindowHost& host, QWid
 }
 
 void frmEdDelViewContact::buildMenus() {
-    QMenu* file = menuBar()->addMenu("&File");
-    file->setObjectName("mnuEDVFile");
+    QMenu* file = addNamedMenu(*this, "mnuEDVFile", "&File");
     QAction* print = addMenuItem(file, "mnuEDVPrint", "Print");
     print->setShortcut(QKeySequence::Print);
     QAction* preview = addMenuItem(file, "mnuEDVPreview", "Print Preview");

@@ -1,7 +1,6 @@
 #include "exchange/gui/frmVRExport.h"
 
 #include <QHBoxLayout>
-#include <QMenuBar>
 #include <QVBoxLayout>
 
 #include "exchange/contact_export.h"
@@ -16,8 +15,7 @@ frmVRExport::frmVRExport(AppState& state, WindowHost& host, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     showMainWhenClosed(*this, host_);
 
-    mnuETFile = menuBar()->addMenu("&File");
-    mnuETFile->setObjectName("mnuETFile");
+    mnuETFile = addNamedMenu(*this, "mnuETFile", "&File");
     mnuETFileExit = addMenuItem(mnuETFile, "mnuETFileExit", "Exit");
     addHelpMenu(*this, host_, {"mnuETHelp", "mnuETHelpUM", "mnuETHelpAbout"});
 

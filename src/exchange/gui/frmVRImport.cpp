@@ -1,7 +1,6 @@
 #include "exchange/gui/frmVRImport.h"
 
 #include <QHBoxLayout>
-#include <QMenuBar>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -17,8 +16,7 @@ frmVRImport::frmVRImport(AppState& state, WindowHost& host, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     showMainWhenClosed(*this, host_);
 
-    mnuITFile = menuBar()->addMenu("&File");
-    mnuITFile->setObjectName("mnuITFile");
+    mnuITFile = addNamedMenu(*this, "mnuITFile", "&File");
     mnuITFileExit = addMenuItem(mnuITFile, "mnuITFileExit", "Exit");
     addEditMenu(*this, ctx_.dialogs,
                 {"mnuITEdit", "mnuITEditCut", "mnuITEditCopy", "mnuITEditPaste"});

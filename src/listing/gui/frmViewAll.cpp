@@ -5,7 +5,6 @@
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QMenuBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -64,8 +63,7 @@ frmViewAll* frmViewAll::open(AppState& state, WindowHost& host) {
 }
 
 void frmViewAll::buildMenus() {
-    mnuFile = menuBar()->addMenu("&File");
-    mnuFile->setObjectName("mnuFile");
+    mnuFile = addNamedMenu(*this, "mnuFile", "&File");
     mnuPrint = addMenuItem(mnuFile, "mnuPrint", "Print");
     mnuPrint->setShortcut(QKeySequence::Print);
     mnuPreview = addMenuItem(mnuFile, "mnuPreview", "Print Preview");

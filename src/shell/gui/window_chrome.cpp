@@ -8,6 +8,12 @@
 
 namespace varnel {
 
+QMenu* addNamedMenu(QMainWindow& window, const char* name, const char* caption) {
+    QMenu* menu = window.menuBar()->addMenu(caption);
+    menu->setObjectName(name);
+    return menu;
+}
+
 QAction* addMenuItem(QMenu* menu, const char* name, const char* caption) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
@@ -27,16 +33,6 @@ TwoChoices makeTwoChoices(QWidget* parent, NamedCaption box, NamedCaption first,
     };
     return {group, add(first), add(second)};  // braces: first, then second
 }
-
-namespace {
-
-QMenu* addNamedMenu(QMainWindow& window, const char* name, const char* caption) {
-    QMenu* menu = window.menuBar()->addMenu(caption);
-    menu->setObjectName(name);
-    return menu;
-}
-
-}  // namespace
 
 EditMenu addEditMenu(QMainWindow& window, Dialogs& dialogs, const EditMenuNames& names) {
     EditMenu m;

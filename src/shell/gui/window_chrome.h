@@ -15,7 +15,9 @@
 
 namespace varnel {
 
-// A menu item with its object name, so tests and the window find it.
+// A menu of the menu bar, and a menu item, each with its object name, so
+// tests and the window find them.
+QMenu* addNamedMenu(QMainWindow& window, const char* name, const char* caption);
 QAction* addMenuItem(QMenu* menu, const char* name, const char* caption);
 
 // A group box of two exclusive choices, one above the other, each control
